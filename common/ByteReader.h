@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <vector>
+
+/// Reads a stream byte by byte through a large buffer, so that scanners can
+/// take one character at a time without a stream call per character.
+class ByteReader {
+public:
+    static constexpr std::size_t defaultBufferSize = 1 << 16;
+
+    explicit ByteReader(std::istream& in, std::size_t bufferSize = defaultBufferSize)
+        : in_(in), buffer_(bufferSize) {}
+
+    /// The next byte (0 to 255), or -1 at the end of the input or after a read error.
+    int get() {
+        if (position_ == filled_ && !refill()) return -1;
+        return static_cast<unsigned char>(buffer_[position_++]);
+    }
+
+    /// Gives back the byte that the last get() returned; the next get()
+    /// returns it again. Valid only right after a get() that returned a byte.
+    void putback() { --position_; }
+
+    /// True when reading stopped on an error of the stream rather than at its end.
+    bool failed() const { return in_.bad(); }
+
+private:
+    bool refill() {
+        if (!in_) return false;
+        in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        filled_ = static_cast<std::size_t>(in_.gcount());
+        position_ = 0;
+        return filled_ > 0;
+    }
+
+    std::istream& in_;
+    std::vector<char> buffer_;
+    std::size_t position_ = 0;
+    std::size_t filled_ = 0;
+};

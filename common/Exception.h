@@ -1,0 +1,31 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+#include "common/ToString.h"
+
+/// Category texts of the tools' errors. An error class is selected by the
+/// address of one of these objects: Exception<&lexical>, Exception<&sintax>,
+/// Exception<&semantical>.
+inline constexpr const char* lexical = "Scanner error";
+inline constexpr const char* sintax = "Syntax error";
+inline constexpr const char* semantical = "Semantic error";
+
+/// An error found in the input at a given line. Its text is the category,
+/// "( line ", the line, " ):" and the message, with nothing in between.
+template <const char* const* Category>
+class Exception : public std::exception {
+public:
+    Exception(int line, const std::string& text)
+        : message_(std::string(*Category) + "( line " + toString(line) + " ):" + text) {}
+
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+};
+
+using LexicalError = Exception<&lexical>;
+using SyntaxError = Exception<&sintax>;
+using SemanticError = Exception<&semantical>;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+
+/// A text, integer or character turned into a string with default stream
+/// formatting (integers in plain decimal, a character as itself).
+template <typename T>
+std::string toString(const T& value) {
+    std::ostringstream out;
+    out << value;
+    return out.str();
+}

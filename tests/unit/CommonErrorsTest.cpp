@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "common/ByteReader.h"
+#include "common/ConfigurationException.h"
+#include "common/Exception.h"
+#include "common/InternalError.h"
+
+namespace {
+
+TEST(ErrorTexts, EveryClassComposesItsTextExactly) {
+    struct Case {
+        std::string actual;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {LexicalError(3, "caracter '_' no permitido en este contexto").what(),
+         "Scanner error( line 3 ):caracter '_' no permitido en este contexto"},
+        {SyntaxError(12, "Se esperaba el signo =").what(), "Syntax error( line 12 ):Se esperaba el signo ="},
+        {SemanticError(1, "x").what(), "Semantic error( line 1 ):x"},
+        {SyntaxError(7, "").what(), "Syntax error( line 7 ):"},
+        {SyntaxError(-4, "m").what(), "Syntax error( line -4 ):m"},
+        {ConfigurationException("unknown Switch: ").what(), "Vastor Configuration Error :unknown Switch: "},
+        {InternalError("Scanner", 9, "unknown state in int ScannerTokenizer::yylex()").what(),
+         "Internal error (file Scanner, line 9) unknown state in int ScannerTokenizer::yylex()"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected);
+}
+
+TEST(ByteReader, DeliversEveryByteAcrossBufferBoundariesAndGivesOneBack) {
+    std::string text;
+    for (int i = 0; i < 1000; ++i) text += static_cast<char>(i % 256);
+    std::istringstream in(text);
+    ByteReader reader(in, 7);
+    std::string seen;
+    for (int c; (c = reader.get()) != -1;) {
+        seen += static_cast<char>(c);
+        if (seen.size() % 7 == 0) {  // a putback right at a refill boundary
+            reader.putback();
+            EXPECT_EQ(reader.get(), c);
+        }
+    }
+    EXPECT_EQ(seen, text);
+    EXPECT_EQ(reader.get(), -1);
+    EXPECT_FALSE(reader.failed());
+}
+
+}  // namespace
