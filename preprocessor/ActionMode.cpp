@@ -1,0 +1,47 @@
+#include "preprocessor/ActionMode.h"
+
+#include "preprocessor/Tokens.h"
+
+namespace perlan {
+
+int ActionMode::scan() {
+    int depth = 1;  // the action's opening brace has been copied
+    for (;;) {
+        int ch = scanner_.readAndCopy();
+        switch (ch) {
+        case PreprocessorScanner::endOfInput:
+            return END_OF_INPUT;
+        case '\n':
+            scanner_.countLine();
+            break;
+        case '"':
+        case '\'':
+            skipLiteral(ch);
+            break;
+        case '/': {
+            int next = scanner_.read();
+            if (next == PreprocessorScanner::endOfInput) break;
+            if (next == '/') {
+                scanner_.copy(next);
+                skipLineComment();
+            } else if (next == '*') {
+                scanner_.copy(next);
+                scanTypechecking();
+            } else {
+                scanner_.putBack();
+            }
+            break;
+        }
+        case '{':
+            ++depth;
+            break;
+        case '}':
+            if (--depth == 0) return '}';
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+}  // namespace perlan

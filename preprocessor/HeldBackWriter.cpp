@@ -1,0 +1,49 @@
+#include "preprocessor/HeldBackWriter.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "common/InternalError.h"
+
+namespace perlan {
+
+HeldBackWriter::HeldBackWriter(std::ostream& out, std::size_t bufferSize)
+    : out_(out), buffer_(std::max(bufferSize, 2 * maxUnwrite)) {}
+
+void HeldBackWriter::write(std::string_view bytes) {
+    while (!bytes.empty()) {
+        if (size_ == buffer_.size()) flushAllButTail();
+        std::size_t count = std::min(bytes.size(), buffer_.size() - size_);
+        std::memcpy(buffer_.data() + size_, bytes.data(), count);
+        size_ += count;
+        bytes.remove_prefix(count);
+    }
+}
+
+void HeldBackWriter::unwrite(std::size_t count) {
+    if (count > maxUnwrite || count > size_)
+        throw InternalError("HeldBackWriter", __LINE__, "cannot take back bytes already written out");
+    size_ -= count;
+}
+
+void HeldBackWriter::finish() {
+    send(buffer_.data(), size_);
+    size_ = 0;
+    out_.flush();
+    if (!out_) throw OutputWriteError();
+}
+
+void HeldBackWriter::flushAllButTail() {
+    std::size_t sent = size_ - maxUnwrite;
+    send(buffer_.data(), sent);
+    std::memmove(buffer_.data(), buffer_.data() + sent, maxUnwrite);
+    size_ = maxUnwrite;
+}
+
+void HeldBackWriter::send(const char* data, std::size_t count) {
+    if (count == 0) return;
+    out_.write(data, static_cast<std::streamsize>(count));
+    if (!out_) throw OutputWriteError();
+}
+
+}  // namespace perlan

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <exception>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace perlan {
+
+/// Raised when the output stream refuses bytes or a flush.
+class OutputWriteError : public std::exception {
+public:
+    const char* what() const noexcept override { return "output write failed"; }
+};
+
+/// Writes bytes to a stream through a large buffer and can take back the last
+/// few bytes written. The last `maxUnwrite` bytes always stay in the buffer
+/// until `finish`, so that taking them back never needs to move the stream's
+/// write position: output to pipes and devices works like output to files.
+class HeldBackWriter {
+public:
+    static constexpr std::size_t defaultBufferSize = 1 << 16;
+    static constexpr std::size_t maxUnwrite = 3;
+
+    explicit HeldBackWriter(std::ostream& out, std::size_t bufferSize = defaultBufferSize);
+
+    /// Appends one byte.
+    void put(char byte) {
+        if (size_ == buffer_.size()) flushAllButTail();
+        buffer_[size_++] = byte;
+    }
+
+    /// Appends a run of bytes.
+    void write(std::string_view bytes);
+
+    /// Takes back the last `count` bytes written (at most `maxUnwrite`, and
+    /// never more than were written since the last take-back).
+    void unwrite(std::size_t count);
+
+    /// Writes out everything still held and flushes the stream.
+    /// Throws OutputWriteError when the stream fails.
+    void finish();
+
+private:
+    void flushAllButTail();
+    void send(const char* data, std::size_t count);
+
+    std::ostream& out_;
+    std::vector<char> buffer_;
+    std::size_t size_ = 0;
+};
+
+}  // namespace perlan

@@ -1,0 +1,59 @@
+#include "preprocessor/PreprocessorParser.h"
+
+#include "common/Exception.h"
+#include "preprocessor/Tokens.h"
+
+namespace perlan {
+
+PreprocessorParser::PreprocessorParser(std::istream& in, std::ostream& out)
+    : scanner_(in, out),
+      trailerMode_(scanner_),
+      sectionMode_(scanner_),
+      rulesMode_(scanner_),
+      actionMode_(scanner_) {}
+
+void PreprocessorParser::parse() {
+    try {
+        parseGrammar();
+    } catch (...) {
+        // Keep what was copied up to the error; the error itself is what gets reported.
+        try {
+            scanner_.finishOutput();
+        } catch (const OutputWriteError&) {
+        }
+        throw;
+    }
+    scanner_.finishOutput();
+}
+
+void PreprocessorParser::expect(int token, const std::string& message) {
+    if (scanner_.currentToken() != token) throw SyntaxError(scanner_.line(), message);
+}
+
+void PreprocessorParser::parseGrammar() {
+    scanner_.setMode(sectionMode_);
+    scanner_.advance();
+    if (scanner_.currentToken() == PERCENT_LBRACE) {
+        scanner_.advance();
+        expect(PERCENT_RBRACE, "end-of-preamble was expected");
+        scanner_.advance();
+    }
+    expect(PERCENT_PERCENT, "1st section was expected");
+
+    scanner_.setMode(rulesMode_);
+    scanner_.advance();
+    while (scanner_.currentToken() == '{') {
+        scanner_.setMode(actionMode_);
+        scanner_.advance();
+        expect('}', "end-of-action '}' was expected");
+        scanner_.setMode(rulesMode_);
+        scanner_.advance();
+    }
+    expect(PERCENT_PERCENT, "2st section was expected");
+
+    scanner_.setMode(trailerMode_);
+    scanner_.advance();
+    expect(END_OF_INPUT, "end-of-file was expected");
+}
+
+}  // namespace perlan

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <ostream>
+#include <string_view>
+
+#include "common/ByteReader.h"
+#include "preprocessor/HeldBackWriter.h"
+
+namespace perlan {
+
+class ScanMode;
+
+/// Reads a grammar one byte at a time and copies what it reads to the output,
+/// reporting to the parser only the tokens that the current mode looks for.
+/// It refers to both streams and owns neither.
+class PreprocessorScanner {
+public:
+    static constexpr int endOfInput = -1;
+
+    PreprocessorScanner(std::istream& in, std::ostream& out);
+    virtual ~PreprocessorScanner() = default;
+    PreprocessorScanner(const PreprocessorScanner&) = delete;
+    PreprocessorScanner& operator=(const PreprocessorScanner&) = delete;
+
+    /// Makes `mode` the current mode; reads nothing.
+    void setMode(ScanMode& mode) { mode_ = &mode; }
+
+    /// Scans on in the current mode, stores the token found and returns it.
+    int advance();
+
+    /// The token returned by the last advance().
+    int currentToken() const { return currentToken_; }
+
+    /// The number of line feeds read so far, plus one.
+    int line() const { return line_; }
+
+    /// Writes everything still held back to the output stream and flushes it.
+    /// Throws OutputWriteError when the stream fails.
+    void finishOutput() { output_.finish(); }
+
+    // Character routines for the scanning modes.
+
+    /// The next input byte (0 to 255), or endOfInput.
+    int read() { return input_.get(); }
+    /// Gives back the byte just read; the next read() returns it again.
+    void putBack() { input_.putback(); }
+    /// Writes a byte to the output.
+    void copy(int byte) { output_.put(static_cast<char>(byte)); }
+    /// Reads the next byte and copies it at once; returns it, or endOfInput.
+    int readAndCopy() {
+        int byte = input_.get();
+        if (byte != endOfInput) output_.put(static_cast<char>(byte));
+        return byte;
+    }
+    /// Takes back the last `count` bytes written (at most 3).
+    void unwrite(std::size_t count) { output_.unwrite(count); }
+    /// Writes a text to the output.
+    void write(std::string_view text) { output_.write(text); }
+    void countLine() { ++line_; }
+
+private:
+    ScanMode* mode_ = nullptr;
+    ByteReader input_;
+    HeldBackWriter output_;
+    int line_ = 1;
+    int currentToken_ = 0;
+};
+
+}  // namespace perlan

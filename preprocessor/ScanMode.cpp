@@ -1,0 +1,146 @@
+#include "preprocessor/ScanMode.h"
+
+#include <string_view>
+
+#include "common/Exception.h"
+#include "preprocessor/Tokens.h"
+
+namespace perlan {
+
+namespace {
+
+constexpr int endOfInput = PreprocessorScanner::endOfInput;
+
+// What replaces the "/*<" and the ">*/" of a typechecking block.
+constexpr std::string_view tryOpening = " try { ";
+constexpr std::string_view tryClosing = " } catch (Exception e) { SemanticValue.addError (e); } ";
+
+}  // namespace
+
+int ScanMode::nextToken() {
+    for (;;) {
+        int ch = scanner_.readAndCopy();
+        switch (ch) {
+        case endOfInput:
+            return END_OF_INPUT;
+        case '\n':
+            scanner_.countLine();
+            break;
+        case '"':
+        case '\'':
+            skipLiteral(ch);
+            break;
+        case '%': {
+            int next = scanner_.read();
+            if (next == endOfInput) break;
+            if (next == '{' || next == '%' || next == '}') {
+                scanner_.copy(next);
+                return next == '{' ? PERCENT_LBRACE : next == '%' ? PERCENT_PERCENT : PERCENT_RBRACE;
+            }
+            scanner_.putBack();
+            break;
+        }
+        case '/': {
+            int next = scanner_.read();
+            if (next == endOfInput) break;
+            if (next == '/') {
+                scanner_.copy(next);
+                skipLineComment();
+            } else if (next == '*') {
+                scanner_.copy(next);
+                skipBlockComment();
+            } else {
+                scanner_.putBack();
+            }
+            break;
+        }
+        case ' ':
+        case '\t':
+        case '\v':
+        case '\f':
+        case '\r':
+            break;
+        default:
+            return ch;
+        }
+    }
+}
+
+void ScanMode::skipLiteral(int quote) {
+    bool escaped = false;
+    for (;;) {
+        int ch = scanner_.readAndCopy();
+        if (ch == endOfInput)
+            throw LexicalError(scanner_.line(), "end-of-file found in the middle of a literal");
+        if (ch == '\n') scanner_.countLine();
+        if (escaped) escaped = false;
+        else if (ch == '\\') escaped = true;
+        else if (ch == quote) return;
+    }
+}
+
+void ScanMode::skipLineComment() {
+    for (;;) {
+        int ch = scanner_.readAndCopy();
+        if (ch == '\n' || ch == endOfInput) {
+            // The end of the input ends the comment like a line feed, and is counted like one.
+            scanner_.countLine();
+            return;
+        }
+    }
+}
+
+void ScanMode::skipBlockComment() {
+    bool afterStar = false;
+    for (;;) {
+        int ch = scanner_.readAndCopy();
+        if (ch == endOfInput)
+            throw LexicalError(scanner_.line(), "end-of-file found in the middle of a comment");
+        if (ch == '*') {
+            afterStar = true;
+            continue;
+        }
+        if (afterStar && ch == '/') return;
+        afterStar = false;
+        if (ch == '\n') scanner_.countLine();
+    }
+}
+
+void ScanMode::scanTypechecking() {
+    int ch = scanner_.read();
+    if (ch != '<') {
+        if (ch != endOfInput) scanner_.putBack();
+        skipBlockComment();
+        return;
+    }
+    // The "<" is dropped and the "/*" already written is replaced.
+    scanner_.unwrite(2);
+    scanner_.write(tryOpening);
+
+    enum class EndMarker { other, afterGt, afterGtStar };
+    EndMarker state = EndMarker::other;
+    for (;;) {
+        ch = scanner_.readAndCopy();
+        if (ch == endOfInput)
+            throw LexicalError(scanner_.line(), "end-of-file found in while scanning typechecking");
+        if (ch == '"' || ch == '\'') {
+            skipLiteral(ch);
+            state = EndMarker::other;
+        } else if (ch == '>') {
+            state = EndMarker::afterGt;
+        } else {
+            if (ch == '\n') scanner_.countLine();
+            if (state == EndMarker::afterGt) {
+                state = ch == '*' ? EndMarker::afterGtStar : EndMarker::other;
+            } else if (state == EndMarker::afterGtStar) {
+                if (ch == '/') break;
+                state = EndMarker::other;
+            }
+        }
+    }
+    // ">*/" has been written; replace it.
+    scanner_.unwrite(3);
+    scanner_.write(tryClosing);
+}
+
+}  // namespace perlan

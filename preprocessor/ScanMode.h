@@ -1,0 +1,37 @@
+#pragma once
+
+#include "preprocessor/PreprocessorScanner.h"
+
+namespace perlan {
+
+/// One way of scanning the grammar, chosen by the parser for the part of the
+/// file it stands in. Every mode copies all it reads; they differ in which
+/// tokens they report. Holds the character routines that the modes share.
+class ScanMode {
+public:
+    explicit ScanMode(PreprocessorScanner& scanner) : scanner_(scanner) {}
+    ScanMode(const ScanMode&) = delete;
+    ScanMode& operator=(const ScanMode&) = delete;
+
+    /// Reads on, copying, up to the next token that matters in this mode and returns it.
+    virtual int scan() = 0;
+    virtual ~ScanMode() = default;
+
+protected:
+    /// The next token outside literals and comments: a "%" marker, a
+    /// non-blank character or END_OF_INPUT. Literals and comments are copied whole.
+    int nextToken();
+    /// Copies a quoted literal up to its closing `quote`; the opening one was copied.
+    void skipLiteral(int quote);
+    /// Copies a "//" comment up to and including its line feed; "//" was copied.
+    void skipLineComment();
+    /// Copies a "/*" comment up to and including "*/"; "/*" was copied.
+    void skipBlockComment();
+    /// Entered in an action after "/*" was copied: rewrites a typechecking
+    /// block "/*< ... >*/" into a try block, or copies an ordinary comment.
+    void scanTypechecking();
+
+    PreprocessorScanner& scanner_;
+};
+
+}  // namespace perlan
