@@ -1,0 +1,9 @@
+#include "typecompiler/driver/BaseErrorSwitch.h"
+
+#include "common/ConfigurationException.h"
+#include "typecompiler/driver/SwitchTable.h"
+
+void BaseErrorSwitch::validate(const SwitchTable& table) const {
+    if (table.find("API") == nullptr)
+        throw ConfigurationException("no API location especified with baseError Flag");
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "typecompiler/driver/Switch.h"
+
+/// The -baseError switch: names the base class of the generated
+/// TypeException and therefore needs the API location.
+class BaseErrorSwitch : public Switch {
+public:
+    explicit BaseErrorSwitch(std::string value) : Switch("BASEERROR", std::move(value)) {}
+
+    /// Raises when the table has no "API" entry.
+    void validate(const SwitchTable& table) const override;
+};
