@@ -1,0 +1,14 @@
+#include "typecompiler/parser/AbstractMethod.h"
+
+#include <utility>
+
+AbstractMethod::AbstractMethod(std::string name, std::string resultType, std::vector<Parameter> parameters,
+                               std::string modifier)
+    : Method(std::move(name), std::move(resultType), std::move(parameters), " \t//* AbstractMethod",
+             std::move(modifier)) {}
+
+void AbstractMethod::write(std::string& out) const {
+    out += "\tabstract ";
+    appendModifier(out);
+    appendNameAndParameters(out, ");\n\n");
+}

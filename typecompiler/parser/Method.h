@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "typecompiler/parser/Parameter.h"
+
+/// The record of one method of a type class and its Java text.
+///
+/// Copies are always plain Methods: copying an AbstractMethod or a
+/// StaticMethod through this class keeps the five fields and drops the form.
+class Method {
+public:
+    /// A method; the modifier ("public" or empty) is written before the
+    /// result type. The body is the text between the braces, unchanged.
+    Method(std::string name, std::string resultType, std::vector<Parameter> parameters, std::string body,
+           std::string modifier = {});
+
+    /// Appends the method as Java text to out:
+    /// "\t[modifier ]result name (parameters) throws TypeException {\n" body "\n\t}\n\n".
+    virtual void write(std::string& out) const;
+
+    virtual ~Method() = default;
+    Method(const Method&) = default;
+    Method& operator=(const Method&) = default;
+    Method(Method&&) = default;
+    Method& operator=(Method&&) = default;
+
+    const std::string& modifier() const { return modifier_; }
+    const std::string& body() const { return body_; }
+    const std::string& name() const { return name_; }
+    const std::string& resultType() const { return resultType_; }
+    const std::vector<Parameter>& parameters() const { return parameters_; }
+
+    void setBody(std::string body) { body_ = std::move(body); }
+
+    /// "int a, String b"; empty without parameters.
+    std::string parameterList() const;
+    /// "int, String"; empty without parameters.
+    std::string typeList() const;
+    /// "f (int, String)": the identity of a method in every override rule.
+    std::string keySignature() const;
+    /// "void f (int, String)": used in messages and notes only.
+    std::string fullSignature() const;
+
+protected:
+    void appendParameterList(std::string& out) const;
+    void appendModifier(std::string& out) const;
+    /// " name (parameters)" followed by tail.
+    void appendNameAndParameters(std::string& out, const char* tail) const;
+
+private:
+    std::string modifier_;
+    std::string body_;
+    std::string name_;
+    std::string resultType_;
+    std::vector<Parameter> parameters_;
+};

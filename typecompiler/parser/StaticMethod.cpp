@@ -1,0 +1,8 @@
+#include "typecompiler/parser/StaticMethod.h"
+
+void StaticMethod::write(std::string& out) const {
+    out += "\tstatic ";
+    appendNameAndParameters(out, ") throws TypeException {\n");
+    out += body();
+    out += "\n\t}\n\n";
+}

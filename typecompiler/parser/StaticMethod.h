@@ -1,0 +1,12 @@
+#pragma once
+
+#include "typecompiler/parser/Method.h"
+
+/// A class method of the generated Java; its modifier is never written.
+class StaticMethod : public Method {
+public:
+    using Method::Method;
+
+    /// Appends "\tstatic result name (parameters) throws TypeException {\n" body "\n\t}\n\n".
+    void write(std::string& out) const override;
+};
