@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class Method;
+
+/// Name of the abstract Java class that every type class extends; a
+/// definition of it in the specification fills that class instead of
+/// adding a class of its own.
+inline constexpr std::string_view kBaseTypeName = "BaseType";
+
+/// A writer of one stretch of Type.java. It appends Java text to its own
+/// in-memory buffer as the class table feeds it; the buffer reaches the file
+/// only in the final write.
+class JavaWriter {
+public:
+    virtual ~JavaWriter() = default;
+    JavaWriter(const JavaWriter&) = delete;
+    JavaWriter& operator=(const JavaWriter&) = delete;
+
+    /// Takes one method of the specification; may reject it with a SemanticError.
+    virtual void addMethod(const Method& method) = 0;
+
+    /// The Java text written so far.
+    const std::string& text() const { return text_; }
+
+protected:
+    JavaWriter() = default;
+
+    std::string text_;
+};

@@ -1,0 +1,24 @@
+#include "typecompiler/generator/NamedTypeWriter.h"
+
+#include "typecompiler/generator/Delegation.h"
+
+NamedTypeWriter::NamedTypeWriter(const int& line) : line_(line) {
+    text_ +=
+        "//////////////////////////////////////////////////////////\n"
+        "// CLASS NamedType//////////////////////////////////////\n"
+        "class NamedType extends BaseType {\n\n"
+        "\tNamedType(String s, Type t) { \n\n"
+        "\t\tname = type = s;\n"
+        "\t\ttypeFields = new ArrayList();\n"
+        "\t\ttypeFields.add(t);\n"
+        "\t}\n\n"
+        "\tString getName(){ return name; }\n\n"
+        "\tString getType(){ return type; }\n\n";
+}
+
+void NamedTypeWriter::addMethod(const Method& method) {
+    if (!delegated_.insert(method.keySignature()).second) return;
+    makeDelegation(method, "getTypeField(0).").write(text_);
+}
+
+void NamedTypeWriter::close() { text_ += "\n}\n"; }

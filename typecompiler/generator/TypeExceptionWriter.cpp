@@ -1,0 +1,64 @@
+#include "typecompiler/generator/TypeExceptionWriter.h"
+
+#include <fstream>
+#include <stdexcept>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kHead =
+    "package es.corvena.dmq.typeChecking.errorHandling;\n"
+    "\n\npublic class TypeException extends ";
+
+constexpr std::string_view kFields =
+    "{\n"
+    "\tpublic int line;\n"
+    "\tpublic TypeException(String s) {this(s,0); }\n"
+    "\tpublic TypeException(String s, int line) { super(s); line = 0; }\n";
+
+// The line comes from the scanner linked with setLex when there is one.
+constexpr std::string_view kScannerLinkedBody =
+    "\tstatic antlr.CharScanner lex = null;\n"
+    "\tpublic static void setLex(antlr.CharScanner l) {\n"
+    "\t\tlex = l;\n"
+    "\t}\n"
+    "\tpublic static antlr.CharScanner getLex() {\n"
+    "\t\treturn lex;\n"
+    "\t}\n\n"
+    "\tpublic String toString() {\n"
+    "//\tint lin = lex == null? line : lex.getLine();\n"
+    "\t\tif (lex!= null) line = lex.getLine();\n"
+    "\t\treturn \"TypeException, line(\" + line + \")\" + getMessage();\n"
+    "\t}\n";
+
+// No scanner link here, so no line may read lex: the class would not compile.
+constexpr std::string_view kPlainBody =
+    "\tpublic String toString() {\n"
+    "\t\treturn \"TypeException\" + (line ==0 ?\": \": \", line(\" + line + \")\" )+ getMessage();\n"
+    "\t}\n";
+
+}  // namespace
+
+std::string typeExceptionText(const std::optional<std::string>& baseError) {
+    std::string text(kHead);
+    text += baseError ? *baseError : std::string("Exception");
+    text += kFields;
+    text += baseError ? kScannerLinkedBody : kPlainBody;
+    text += "}\n";
+    return text;
+}
+
+std::string typeExceptionPath(const std::string& apiDirectory) {
+    return apiDirectory + "/errorHandling/TypeException.java";
+}
+
+void writeTypeExceptionFile(const std::string& apiDirectory, const std::optional<std::string>& baseError) {
+    const std::string path = typeExceptionPath(apiDirectory);
+    std::ofstream file(path, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!file.is_open()) throw std::runtime_error("Can not open API TypeException.java file: " + path);
+    const std::string text = typeExceptionText(baseError);
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file.flush();
+    file.close();
+    if (file.fail()) throw std::runtime_error("Can not write API TypeException.java file: " + path);
+}

@@ -1,0 +1,160 @@
+#include "typecompiler/generator/TypeWriter.h"
+
+#include <string_view>
+#include <utility>
+
+#include "common/Exception.h"
+#include "typecompiler/generator/Delegation.h"
+#include "typecompiler/parser/StaticMethod.h"
+
+namespace {
+
+constexpr std::string_view kHeadBeforeParserClass =
+    "//////////////////////////////////////////////////////////\n"
+    "// CLASS TYPE//////////////////////////////////////\n"
+    "import java.lang.reflect.Method;\n"
+    "import java.util.ArrayList;\n"
+    "import java.lang.Class;\n"
+    "import es.corvena.dmq.typeChecking.*;\n"
+    "import es.corvena.dmq.typeChecking.errorHandling.*;\n"
+    "import java.lang.String;\n\n"
+    "public class  Type implements TypeIF{\n"
+    "\tstatic class TypesTableAdapter extends TypesTable {\n"
+    "\n"
+    "\t\tprivate TypesTableAdapter(TypeFactoryIF t, TEParserFactoryIF tef) { super(t, tef); }\n"
+    "\n"
+    "\t\tpublic Type getType(String id) throws TypeException{\n"
+    "\t\t\treturn (Type)super.getTypeIF(id);\n"
+    "\t\t}\n"
+    "\n"
+    "\t}\n"
+    "\n"
+    "\tpublic static TypesTableAdapter typesTable= new TypesTableAdapter\n"
+    "\t\t     (\n"
+    "\t              new TypeFactoryIF(){\n"
+    "\n"
+    "\t\t\tpublic TypeIF createType(String id, TermList e) throws TypeException {\n"
+    "\t\t\treturn Type.builder(id, e);\n"
+    "\t\t\t}\n"
+    "\t\t      }\n"
+    "\t              ,\n"
+    "\t              new TEParserFactoryIF() {\n"
+    "\n"
+    "\t\t\tpublic TEParserIF createParser(String input, TypesTable t){\n"
+    "\t\t\treturn new ";
+
+constexpr std::string_view kHeadAfterParserClass =
+    "(input, t);\n"
+    "\t\t\t}\n"
+    "\t\t     }\n"
+    "\t             );\n\n"
+    "\tprivate BaseType type;\n\n"
+    "\tpublic Type (BaseType t) { type = t; }\n\n"
+    "\tpublic String getName () { return type.getName(); }\n\n"
+    "\tpublic String getType () { return type.getType(); }\n\n"
+    "\tpublic Type getTypeField (int i) throws TypeException { return type.getTypeField(i); }\n\n"
+    "\tpublic String getDataField (int i) throws TypeException { return type.getDataField(i); }\n\n"
+    "\tpublic Type implicitCast (Type t) throws TypeException { return type.implicitCast(t); }\n\n"
+    "\tpublic boolean equalsTo (Type t)  throws TypeException { return type.equalsTo(t); }\n\n"
+    "\t// * user defined Methods\n\n";
+
+constexpr std::string_view kBuilderBody =
+    "\t\tType t = null;\n"
+    "\n"
+    "\t\ttry {\n"
+    "\t\t\tif (Type.isPredefinedType(id)) {\n"
+    "\t\t\t\tClass c = Class.forName(id);\n"
+    "\t\t\t\tClass [] builderPars = { e.getClass() };\n"
+    "\t\t\t\tObject [] builderArgs = { e };\n"
+    "\n"
+    "\t\t\t\tt = new Type ((BaseType)c.getDeclaredMethod(\"builder\", builderPars).invoke(c, builderArgs));\n"
+    "\t\t\t}\n"
+    "\t\t\telse {\n"
+    "\t\t\t\tif (e.size() > 0) throw new TypeException(\"Constructor of type references has got no parameters\");\n"
+    "\t\t\t\tt = new Type (new TypeReference(id));\n"
+    "\t\t\t}\n"
+    "\n"
+    "\t\t}\n"
+    "\t\tcatch (java.lang.reflect.InvocationTargetException targetEx) {\n"
+    "\t\t\tThrowable thr = targetEx.getCause();\n"
+    "\t\t\tif (thr != null) {\n"
+    "\t\t\t\tTypeException exce = new TypeException(thr.getMessage());\n"
+    "\t\t\t\texce.setStackTrace(thr.getStackTrace());\n"
+    "\t\t\t\tthrow exce;\n"
+    "\t\t\t}\n"
+    "\t\t\tthrow new TypeException(targetEx.getMessage());\n"
+    "\t\t}\n"
+    "\t\tcatch (Exception ex) { throw new TypeException(ex.toString()); }\n"
+    "\t\t\treturn t;\n";
+
+}  // namespace
+
+TypeWriter::TypeWriter(const int& line, const std::string& currentClass, std::string parserClass,
+                       std::ostream& notices)
+    : line_(line), currentClass_(currentClass), notices_(notices), parserClass_(std::move(parserClass)) {}
+
+void TypeWriter::addGeneratedMethod(std::unique_ptr<Method> method) {
+    method->write(text_);
+    std::string key = method->keySignature();
+    generatedMethods_.emplace(std::move(key), std::move(method));
+}
+
+void TypeWriter::writeHeader(const std::string& preamble) {
+    // Type delegates these two in its fixed head.
+    typeHandled_.insert("implicitCast (Type)");
+    typeHandled_.insert("equalsTo (Type)");
+
+    text_ += "// * Preamble\n";
+    text_ += preamble;
+    text_ += "// * End of Preamble\n";
+    text_ += kHeadBeforeParserClass;
+    text_ += parserClass_;
+    text_ += kHeadAfterParserClass;
+
+    addGeneratedMethod(std::make_unique<Method>("isReference", "boolean", std::vector<Parameter>{},
+                                                "\t\treturn type instanceof TypeReference;", "public"));
+    addGeneratedMethod(std::make_unique<Method>("isNamedType", "boolean", std::vector<Parameter>{},
+                                                "\t\treturn type instanceof NamedType;", "public"));
+    addGeneratedMethod(std::make_unique<Method>("createAlias", "TypeIF",
+                                                std::vector<Parameter>{{"String", "typeName"}},
+                                                "\t\t return new Type(new NamedType(typeName, this));", "public"));
+    addGeneratedMethod(std::make_unique<Method>(
+        "resolveReference", "void", std::vector<Parameter>{{"TypeIF", "t"}},
+        "\t\tif (!isReference()) throw new TypeException(\"Type \" + getType() + \" is not type reference\");\n"
+        "\t\ttype = ((Type)t).type;",
+        "public"));
+    addGeneratedMethod(std::make_unique<StaticMethod>("isPredefinedType", "boolean",
+                                                      std::vector<Parameter>{{"String", "s"}},
+                                                      "\t\treturn java.util.Arrays.binarySearch(typeStrings, s)>=0;"));
+    addGeneratedMethod(std::make_unique<StaticMethod>(
+        "builder", "Type", std::vector<Parameter>{{"String", "id"}, {"TermList", "e"}}, std::string(kBuilderBody)));
+}
+
+void TypeWriter::addMethod(const Method& method) {
+    std::string key = method.keySignature();
+    if (delegated_.contains(key)) return;
+    if (typeHandled_.contains(key)) {
+        notices_ << "Definition of " << currentClass_ << '.' << method.fullSignature() << '\n';
+        notices_.flush();
+        return;
+    }
+    if (generatedMethods_.contains(key)) {
+        throw SemanticError(line_, "Method " + method.fullSignature() + " is reserved for class Type");
+    }
+    delegated_.insert(std::move(key));
+    makeDelegation(method, "type.").write(text_);
+}
+
+void TypeWriter::writeTypeStrings(const std::set<std::string>& promotedTypes) {
+    text_ += "\tprivate static String[] typeStrings = { ";
+    bool first = true;
+    for (const std::string& name : promotedTypes) {
+        if (name == kBaseTypeName) continue;
+        if (!first) text_ += ", ";
+        first = false;
+        text_ += '"';
+        text_ += name;
+        text_ += '"';
+    }
+    text_ += " };\n}\n\n";
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <ostream>
+#include <set>
+#include <string>
+
+#include "typecompiler/generator/JavaWriter.h"
+#include "typecompiler/parser/Method.h"
+
+/// Writes the Java wrapper class Type: the preamble, the table adapter, the
+/// fixed accessors, the methods Type generates itself, one delegation to the
+/// wrapped BaseType per distinct method of the specification, and the sorted
+/// array of predefined type names.
+class TypeWriter : public JavaWriter {
+public:
+    /// line and currentClass belong to the caller and must outlive the writer;
+    /// parserClass is the Java class the generated parser factory instantiates;
+    /// notices receives the "Definition of" lines.
+    TypeWriter(const int& line, const std::string& currentClass, std::string parserClass, std::ostream& notices);
+
+    /// Rejects the key signatures Type generates itself; notes definitions of
+    /// the ones Type delegates by itself; writes a delegation for every other
+    /// key signature the first time it is seen.
+    void addMethod(const Method& method) override;
+
+    /// Starts the class: preamble, fixed head and the generated methods.
+    /// Called once, before anything else.
+    void writeHeader(const std::string& preamble);
+
+    /// Closes the class with the array of predefined type names (all of
+    /// promotedTypes but "BaseType", in the set's order).
+    void writeTypeStrings(const std::set<std::string>& promotedTypes);
+
+private:
+    void addGeneratedMethod(std::unique_ptr<Method> method);
+
+    const int& line_;
+    const std::string& currentClass_;
+    std::ostream& notices_;
+    std::set<std::string> typeHandled_;
+    std::map<std::string, std::unique_ptr<Method>> generatedMethods_;
+    std::set<std::string> delegated_;
+    std::string parserClass_;
+};

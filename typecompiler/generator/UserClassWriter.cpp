@@ -1,0 +1,97 @@
+#include "typecompiler/generator/UserClassWriter.h"
+
+#include <string_view>
+#include <utility>
+
+#include "common/Exception.h"
+
+namespace {
+
+constexpr std::string_view kAccessors =
+    "\tString getName() { return name; }\n\n"
+    "\tString getType() { return type; }\n\n";
+
+void writeClassHeader(std::string& out, const std::string& className) {
+    out += "class ";
+    out += className;
+    out += " extends BaseType {\n\n";
+}
+
+}  // namespace
+
+UserClassWriter::UserClassWriter(const int& line, const std::string& currentClass)
+    : line_(line),
+      currentClass_(currentClass),
+      builder_("builder", "BaseType", {{"TermList", "e"}}, "//* Built at the end of type creation"),
+      builderKey_(builder_.keySignature()) {}
+
+void UserClassWriter::beginClass() {
+    writeClassHeader(text_, currentClass_);
+    text_ += kAccessors;
+}
+
+void UserClassWriter::addClassCode(const std::string& text) {
+    if (currentClass_ != kBaseTypeName) text_ += text;
+}
+
+void UserClassWriter::addMethod(const Method& method) {
+    if (currentClass_ == kBaseTypeName) return;
+    std::string key = method.keySignature();
+    if (key == builderKey_) {
+        throw SemanticError(line_, "method " + method.fullSignature() + " is reserved and cannot be overriden");
+    }
+    if (!classMethodKeys_.insert(std::move(key)).second) {
+        throw SemanticError(line_, "method " + method.fullSignature() + " have alreadey been overriden in class " +
+                                       currentClass_);
+    }
+    method.Method::write(text_);  // always the plain form, whatever the form given
+}
+
+void UserClassWriter::writeConstructorAndBuilder(const std::string& className,
+                                                 const std::vector<std::string>& argumentKinds) {
+    text_ += "\tprivate ";
+    text_ += className;
+    text_ += "( TermList constructorArguments) {\n\n";
+    text_ += "\t\tname = constructorArguments.getTypeExpression();\n\t\ttype = \"";
+    text_ += className;
+    text_ += "\";\n";
+    text_ +=
+        "\t\ttypeFields = new ArrayList();\n"
+        "\t\tdataFields = new ArrayList();\n"
+        "\t\tconstructorArguments.fillFields(dataFields, typeFields);\n\n"
+        "\t}\n\n";
+
+    std::string body = "\t\tString [] constructorParams = { ";
+    for (std::size_t i = 0; i < argumentKinds.size(); ++i) {
+        if (i > 0) body += ", ";
+        body += '"';
+        body += argumentKinds[i];
+        body += '"';
+    }
+    body += " };\n";
+    body += "\t\te.check (\"";
+    body += className;
+    body += "\", constructorParams);\n";
+    body += "\t\treturn new ";
+    body += className;
+    body += " (e);\n";
+    builder_.setBody(std::move(body));
+    builder_.write(text_);
+}
+
+void UserClassWriter::endClassText() {
+    classMethodKeys_.clear();
+    text_ += "\n}\n";
+}
+
+void UserClassWriter::endClass(const std::vector<std::string>& argumentKinds) {
+    writeConstructorAndBuilder(currentClass_, argumentKinds);
+    endClassText();
+}
+
+void UserClassWriter::writeDefaultClass(const std::string& typeName) {
+    writeClassHeader(text_, typeName);
+    writeConstructorAndBuilder(typeName, {});
+    text_ += kAccessors;
+    endClassText();
+}
