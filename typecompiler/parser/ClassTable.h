@@ -1,0 +1,79 @@
+#pragma once
+
+#include <iostream>
+#include <map>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "typecompiler/generator/BaseTypeWriter.h"
+#include "typecompiler/generator/NamedTypeWriter.h"
+#include "typecompiler/generator/TypeReferenceWriter.h"
+#include "typecompiler/generator/TypeWriter.h"
+#include "typecompiler/generator/UserClassWriter.h"
+#include "typecompiler/parser/Method.h"
+
+/// The model of one type specification while it is read. Each event is
+/// checked as it arrives (a violation throws a SemanticError at the current
+/// line) and forwarded to the five writers of Type.java, whose texts
+/// generate() writes out at the end.
+///
+/// Events come in this order: setPreamble once; per promotion chain
+/// beginPromotion then addPromotionType per further name; endPromotions
+/// once; per class beginClass, addClassArgument*, any mix of addClassCode
+/// and addMethod, endClass; generate once.
+///
+/// The writers hold references to currentClass_ and to line, so a table is
+/// neither copied nor moved.
+class ClassTable {
+public:
+    /// line is the scanner's line counter, read whenever a check fails;
+    /// teParserClass is the Java class the generated parser factory creates;
+    /// notices receives the "Definition of" lines.
+    ClassTable(const int& line, const std::string& teParserClass, std::ostream& notices = std::cerr);
+
+    ClassTable(const ClassTable&) = delete;
+    ClassTable& operator=(const ClassTable&) = delete;
+
+    /// The Java text before class Type (empty when there is none).
+    void setPreamble(const std::string& text);
+    /// Opens a promotion chain with its first name.
+    void beginPromotion(const std::string& typeName);
+    /// Appends a name to the current promotion chain.
+    void addPromotionType(const std::string& typeName);
+    /// Closes the promotions directive.
+    void endPromotions();
+    /// Starts the definition of a class, before its arguments are read.
+    void beginClass(const std::string& className);
+    /// One constructor argument kind of the current class: "Type", "String",
+    /// "Type+" or "String+".
+    void addClassArgument(const std::string& kind);
+    /// A block of Java code between the members of the current class.
+    void addClassCode(const std::string& text);
+    /// A method of the current class, body included.
+    void addMethod(const Method& method);
+    /// Ends the definition of the current class.
+    void endClass();
+    /// Finishes every class, adds default classes for promoted types nobody
+    /// defined and writes Type.java's text to out in one go, then a line end,
+    /// then flushes. The caller checks the state of out.
+    void generate(std::ostream& out);
+
+private:
+    bool isSpecialName(const std::string& name) const { return specialNames_.contains(name); }
+
+    const int& line_;
+    std::string currentClass_;
+    bool baseTypeDefined_ = false;
+    std::map<std::string, std::vector<std::string>> classes_;
+    std::set<std::string> promotedTypes_;
+    const std::set<std::string> specialNames_;
+
+    // Declared after currentClass_, which they refer to.
+    TypeWriter typeWriter_;
+    TypeReferenceWriter typeReferenceWriter_;
+    BaseTypeWriter baseTypeWriter_;
+    UserClassWriter userClassWriter_;
+    NamedTypeWriter namedTypeWriter_;
+};
