@@ -1,0 +1,62 @@
+#include "typecompiler/scanner/EmbeddedCodeState.h"
+
+#include "common/Exception.h"
+#include "typecompiler/scanner/ScannerMessages.h"
+#include "typecompiler/scanner/TokenKinds.h"
+
+int EmbeddedCodeState::nextToken() {
+    enum class SubState { code, afterPercent, string, stringEscape, afterSlash, blockComment, blockCommentStar, lineComment };
+    SubState state = SubState::code;
+    std::string block;
+    for (;;) {
+        const int c = read();
+        if (c == endOfInput) throw LexicalError(line(), scannerMessages::endOfInputInEmbeddedCode);
+        block.push_back(static_cast<char>(c));
+        switch (state) {
+        case SubState::code:
+            if (c == '"')
+                state = SubState::string;
+            else if (c == '%')
+                state = SubState::afterPercent;
+            else if (c == '/')
+                state = SubState::afterSlash;
+            break;
+        case SubState::afterPercent:
+            if (c == '}') {
+                block.resize(block.size() - 2);  // drop the closing "%}"
+                setText(std::move(block));
+                return EMBEDDED_CODE;
+            }
+            // Not examined: "%%}" does not end the block.
+            state = SubState::code;
+            break;
+        case SubState::string:
+            if (c == '\\')
+                state = SubState::stringEscape;
+            else if (c == '"')
+                state = SubState::code;
+            break;
+        case SubState::stringEscape:
+            state = SubState::string;
+            break;
+        case SubState::afterSlash:
+            // The character after a lone slash is not examined.
+            state = c == '*' ? SubState::blockComment : c == '/' ? SubState::lineComment : SubState::code;
+            break;
+        case SubState::blockComment:
+            if (c == '*') state = SubState::blockCommentStar;
+            break;
+        case SubState::blockCommentStar:
+            if (c == '/')
+                state = SubState::code;
+            else if (c != '*')
+                state = SubState::blockComment;
+            break;
+        case SubState::lineComment:
+            if (c == '\n') state = SubState::code;
+            break;
+        default:
+            unknownSubState();
+        }
+    }
+}

@@ -1,0 +1,92 @@
+#include "typecompiler/scanner/MethodBodyState.h"
+
+#include <cstddef>
+
+#include "common/Exception.h"
+#include "typecompiler/scanner/ScannerMessages.h"
+#include "typecompiler/scanner/TokenKinds.h"
+
+int MethodBodyState::nextToken() {
+    enum class SubState {
+        code,
+        string,
+        stringEscape,
+        character,
+        characterEscape,
+        afterSlash,
+        blockComment,
+        blockCommentStar,
+        lineComment
+    };
+    SubState state = SubState::code;
+    std::size_t depth = 1;  // the opening brace has been read already
+    std::string body;
+    for (;;) {
+        const int c = read();
+        if (c == endOfInput) throw LexicalError(line(), scannerMessages::endOfInputInMethodBody);
+        body.push_back(static_cast<char>(c));
+        switch (state) {
+        case SubState::code:
+            switch (c) {
+            case '"':
+                state = SubState::string;
+                break;
+            case '\'':
+                state = SubState::character;
+                break;
+            case '/':
+                state = SubState::afterSlash;
+                break;
+            case '{':
+                ++depth;
+                break;
+            case '}':
+                if (--depth == 0) {
+                    body.pop_back();
+                    setText(std::move(body));
+                    return METHOD_BODY;
+                }
+                break;
+            default:
+                break;
+            }
+            break;
+        case SubState::string:
+            if (c == '\\')
+                state = SubState::stringEscape;
+            else if (c == '"')
+                state = SubState::code;
+            break;
+        case SubState::stringEscape:
+            state = SubState::string;
+            break;
+        case SubState::character:
+            if (c == '\\')
+                state = SubState::characterEscape;
+            else if (c == '\'')
+                state = SubState::code;
+            break;
+        case SubState::characterEscape:
+            state = SubState::character;
+            break;
+        case SubState::afterSlash:
+            // The character after a lone slash is not examined.
+            state = c == '*' ? SubState::blockComment : c == '/' ? SubState::lineComment : SubState::code;
+            break;
+        case SubState::blockComment:
+            if (c == '*') state = SubState::blockCommentStar;
+            break;
+        case SubState::blockCommentStar:
+            if (c == '/')
+                state = SubState::code;
+            else if (c != '*')
+                state = SubState::blockComment;
+            break;
+        case SubState::lineComment:
+            if (c == '\n') state = SubState::code;
+            break;
+        default:
+            unknownSubState();
+        }
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <climits>
+#include <string>
+
+#include "typecompiler/scanner/ScannerTokenizer.h"
+
+/// One way of reading the next token: the specification mixes its own
+/// structure with Java text, and the parser picks the state that fits.
+class ScannerState {
+public:
+    /// The scanner must outlive the state.
+    explicit ScannerState(ScannerTokenizer& scanner) : scanner_(scanner) {}
+    virtual ~ScannerState() = default;
+
+    ScannerState(const ScannerState&) = delete;
+    ScannerState& operator=(const ScannerState&) = delete;
+
+    /// Reads the next token and returns its kind; sets the token text where
+    /// the token has one. Raises LexicalError on a lexical fault.
+    virtual int nextToken() = 0;
+
+protected:
+    static constexpr int endOfInput = -1;
+
+    /// The next byte (0 to 255), or endOfInput at the end or on a read error.
+    /// A newline counts one line at the moment it is read.
+    int read() {
+        const int c = scanner_.input_.get();
+        // Saturate rather than overflow on absurdly long inputs.
+        scanner_.lastReadCountedLine_ = c == '\n' && scanner_.line_ < INT_MAX;
+        if (scanner_.lastReadCountedLine_) ++scanner_.line_;
+        return c;
+    }
+
+    /// Gives back the byte that the last read() returned; it is counted again
+    /// when it is read again.
+    void unread() {
+        scanner_.input_.putback();
+        if (scanner_.lastReadCountedLine_) --scanner_.line_;
+        scanner_.lastReadCountedLine_ = false;
+    }
+
+    int line() const { return scanner_.line_; }
+
+    void setText(std::string&& text) { scanner_.text_ = std::move(text); }
+
+    /// Raises InternalError for a sub-state that the state's logic cannot reach.
+    [[noreturn]] void unknownSubState() const;
+
+    /// Letters and digits of the "C" locale, independent of the current locale.
+    static bool isLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+    static bool isDigit(int c) { return c >= '0' && c <= '9'; }
+
+private:
+    ScannerTokenizer& scanner_;
+};

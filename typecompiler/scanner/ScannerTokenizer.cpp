@@ -1,0 +1,12 @@
+#include "typecompiler/scanner/ScannerTokenizer.h"
+
+#include "common/InternalError.h"
+#include "typecompiler/scanner/ScannerMessages.h"
+#include "typecompiler/scanner/ScannerState.h"
+
+int ScannerTokenizer::yylex() {
+    if (state_ == nullptr)
+        throw InternalError(scannerMessages::internalErrorFile, line_, scannerMessages::unknownState);
+    token_ = state_->nextToken();
+    return token_;
+}

@@ -1,0 +1,76 @@
+#include "typecompiler/scanner/TopLevelState.h"
+
+#include "common/Exception.h"
+#include "typecompiler/scanner/ScannerMessages.h"
+#include "typecompiler/scanner/TokenKinds.h"
+
+int TopLevelState::nextToken() {
+    enum class SubState { start, afterSlash, blockComment, blockCommentStar, lineComment };
+    SubState state = SubState::start;
+    for (;;) {
+        const int c = read();
+        if (c == endOfInput) return END_OF_INPUT;  // in a comment as well
+        switch (state) {
+        case SubState::start:
+            switch (c) {
+            case '\t':
+            case '\n':
+            case ' ':
+                break;
+            case '/':
+                state = SubState::afterSlash;
+                break;
+            case '%':
+            case '(':
+            case ')':
+            case '+':
+            case ',':
+            case ';':
+            case '<':
+            case '=':
+            case '>':
+            case '[':
+            case ']':
+            case '{':
+            case '}':
+                return c;
+            default:
+                if (isLetter(c)) return readIdentifier(static_cast<char>(c));
+                throw LexicalError(line(), scannerMessages::characterNotAllowed(static_cast<char>(c)));
+            }
+            break;
+        case SubState::afterSlash:
+            // A lone slash is dropped together with the character after it.
+            state = c == '*' ? SubState::blockComment : c == '/' ? SubState::lineComment : SubState::start;
+            break;
+        case SubState::blockComment:
+            if (c == '*') state = SubState::blockCommentStar;
+            break;
+        case SubState::blockCommentStar:
+            if (c == '/')
+                state = SubState::start;
+            else if (c != '*')
+                state = SubState::blockComment;
+            break;
+        case SubState::lineComment:
+            if (c == '\n') state = SubState::start;
+            break;
+        default:
+            unknownSubState();
+        }
+    }
+}
+
+int TopLevelState::readIdentifier(char first) {
+    std::string word(1, first);
+    for (int c = read(); c != endOfInput; c = read()) {
+        if (!isLetter(c) && !isDigit(c) && c != '_' && c != '.') {
+            unread();
+            break;
+        }
+        word.push_back(static_cast<char>(c));
+    }
+    const int kind = word == "Types" ? TYPES : word == "class" ? CLASS : IDENTIFIER;
+    setText(std::move(word));
+    return kind;
+}
