@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <istream>
+#include <string_view>
 #include <vector>
 
 /// Reads a stream byte by byte through a large buffer, so that scanners can
@@ -22,6 +23,15 @@ public:
     /// Gives back the byte that the last get() returned; the next get()
     /// returns it again. Valid only right after a get() that returned a byte.
     void putback() { --position_; }
+
+    /// The bytes already buffered and not yet read, for callers that consume
+    /// runs of bytes at once; empty when the buffer is used up (get() refills it).
+    std::string_view buffered() const {
+        return {buffer_.data() + position_, filled_ - position_};
+    }
+
+    /// Marks the first `count` bytes of buffered() as read.
+    void skip(std::size_t count) { position_ += count; }
 
     /// True when reading stopped on an error of the stream rather than at its end.
     bool failed() const { return in_.bad(); }
