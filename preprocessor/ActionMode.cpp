@@ -1,19 +1,24 @@
 #include "preprocessor/ActionMode.h"
 
+#include "preprocessor/StopSet.h"
 #include "preprocessor/Tokens.h"
 
 namespace perlan {
 
+namespace {
+
+// The bytes that an action looks at; all others are only copied.
+constexpr StopSet watched("\"'/{}");
+
+}  // namespace
+
 int ActionMode::scan() {
     int depth = 1;  // the action's opening brace has been copied
     for (;;) {
-        int ch = scanner_.readAndCopy();
+        int ch = scanner_.copyThrough(watched);
         switch (ch) {
         case PreprocessorScanner::endOfInput:
             return END_OF_INPUT;
-        case '\n':
-            scanner_.countLine();
-            break;
         case '"':
         case '\'':
             skipLiteral(ch);

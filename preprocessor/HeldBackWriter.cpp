@@ -10,7 +10,7 @@ namespace perlan {
 HeldBackWriter::HeldBackWriter(std::ostream& out, std::size_t bufferSize)
     : out_(out), buffer_(std::max(bufferSize, 2 * maxUnwrite)) {}
 
-void HeldBackWriter::write(std::string_view bytes) {
+void HeldBackWriter::writeAcrossFlushes(std::string_view bytes) {
     while (!bytes.empty()) {
         if (size_ == buffer_.size()) flushAllButTail();
         std::size_t count = std::min(bytes.size(), buffer_.size() - size_);

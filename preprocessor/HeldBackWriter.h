@@ -1,8 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <exception>
 #include <ostream>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -32,7 +35,25 @@ public:
     }
 
     /// Appends a run of bytes.
-    void write(std::string_view bytes);
+    void write(std::string_view bytes) {
+        if (bytes.size() <= buffer_.size() - size_) {
+            std::memcpy(buffer_.data() + size_, bytes.data(), bytes.size());
+            size_ += bytes.size();
+        } else {
+            writeAcrossFlushes(bytes);
+        }
+    }
+
+    /// Room at the end of the buffer for at least one and at most `wanted`
+    /// bytes (wanted > 0), for callers that fill it directly; commit() says how
+    /// many bytes they wrote there.
+    std::span<char> room(std::size_t wanted) {
+        if (size_ == buffer_.size()) flushAllButTail();
+        return {buffer_.data() + size_, std::min(wanted, buffer_.size() - size_)};
+    }
+
+    /// Adds the first `count` bytes of the last room() to the output.
+    void commit(std::size_t count) { size_ += count; }
 
     /// Takes back the last `count` bytes written (at most `maxUnwrite`, and
     /// never more than were written since the last take-back).
@@ -43,6 +64,7 @@ public:
     void finish();
 
 private:
+    void writeAcrossFlushes(std::string_view bytes);
     void flushAllButTail();
     void send(const char* data, std::size_t count);
 

@@ -1,5 +1,7 @@
 #include "preprocessor/PreprocessorParser.h"
 
+#include <string>
+
 #include "common/Exception.h"
 #include "preprocessor/Tokens.h"
 
@@ -26,8 +28,8 @@ void PreprocessorParser::parse() {
     scanner_.finishOutput();
 }
 
-void PreprocessorParser::expect(int token, const std::string& message) {
-    if (scanner_.currentToken() != token) throw SyntaxError(scanner_.line(), message);
+void PreprocessorParser::expect(int token, std::string_view message) {
+    if (scanner_.currentToken() != token) throw SyntaxError(scanner_.line(), std::string(message));
 }
 
 void PreprocessorParser::parseGrammar() {

@@ -2,7 +2,7 @@
 
 #include <istream>
 #include <ostream>
-#include <string>
+#include <string_view>
 
 #include "preprocessor/ActionMode.h"
 #include "preprocessor/PreprocessorScanner.h"
@@ -29,7 +29,7 @@ public:
     void parse();
 
     /// Throws SyntaxError with `message` unless the current token is `token`.
-    void expect(int token, const std::string& message);
+    void expect(int token, std::string_view message);
 
 private:
     void parseGrammar();

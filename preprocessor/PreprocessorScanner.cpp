@@ -15,4 +15,19 @@ int PreprocessorScanner::advance() {
     return currentToken_;
 }
 
+bool PreprocessorScanner::fillInput() {
+    if (input_.get() == endOfInput) return false;
+    input_.putback();
+    return true;
+}
+
+void PreprocessorScanner::copyRest() {
+    for (;;) {
+        std::string_view bytes = input_.buffered();
+        if (bytes.empty() && !fillInput()) return;
+        output_.write(bytes);
+        input_.skip(bytes.size());
+    }
+}
+
 }  // namespace perlan

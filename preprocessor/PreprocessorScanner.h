@@ -3,10 +3,12 @@
 #include <cstddef>
 #include <istream>
 #include <ostream>
+#include <span>
 #include <string_view>
 
 #include "common/ByteReader.h"
 #include "preprocessor/HeldBackWriter.h"
+#include "preprocessor/StopSet.h"
 
 namespace perlan {
 
@@ -54,6 +56,38 @@ public:
         if (byte != endOfInput) output_.put(static_cast<char>(byte));
         return byte;
     }
+    /// Reads and copies bytes up to and including the next byte of `stops`
+    /// and returns that byte, or endOfInput. Line feeds passed over are
+    /// counted. Callers use it to pass in bulk over bytes that would change
+    /// nothing in their state but the line count.
+    int copyThrough(const StopSet& stops) {
+        for (;;) {
+            const std::string_view bytes = input_.buffered();
+            if (bytes.empty()) {
+                if (!fillInput()) return endOfInput;
+                continue;
+            }
+            const std::span<char> room = output_.room(bytes.size());
+            int lineFeeds = 0;
+            for (std::size_t length = 0; length < room.size(); ++length) {
+                const char byte = bytes[length];
+                room[length] = byte;
+                const StopSet::Kind kind = stops.kind(static_cast<unsigned char>(byte));
+                if (kind == StopSet::stop) {
+                    output_.commit(length + 1);
+                    input_.skip(length + 1);
+                    line_ += lineFeeds;
+                    return static_cast<unsigned char>(byte);
+                }
+                lineFeeds += kind;  // 1 for a line feed, 0 for any other byte
+            }
+            output_.commit(room.size());
+            input_.skip(room.size());
+            line_ += lineFeeds;
+        }
+    }
+    /// Copies all the rest of the input, counting nothing.
+    void copyRest();
     /// Takes back the last `count` bytes written (at most 3).
     void unwrite(std::size_t count) { output_.unwrite(count); }
     /// Writes a text to the output.
@@ -61,6 +95,9 @@ public:
     void countLine() { ++line_; }
 
 private:
+    /// Refills an empty input buffer; false at the end of the input.
+    bool fillInput();
+
     ScanMode* mode_ = nullptr;
     ByteReader input_;
     HeldBackWriter output_;

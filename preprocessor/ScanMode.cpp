@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "common/Exception.h"
+#include "preprocessor/StopSet.h"
 #include "preprocessor/Tokens.h"
 
 namespace perlan {
@@ -15,11 +16,18 @@ constexpr int endOfInput = PreprocessorScanner::endOfInput;
 constexpr std::string_view tryOpening = " try { ";
 constexpr std::string_view tryClosing = " } catch (Exception e) { SemanticValue.addError (e); } ";
 
+// The bytes each routine has to look at; it copies all others in bulk.
+constexpr StopSet doubleQuotedStops("\"\\");
+constexpr StopSet singleQuotedStops("'\\");
+constexpr StopSet lineCommentStops("\n");
+constexpr StopSet blockCommentStops("*");
+constexpr StopSet typecheckingStops("\"'>");
+
 }  // namespace
 
-int ScanMode::nextToken() {
+int ScanMode::nextToken(const StopSet& watched) {
     for (;;) {
-        int ch = scanner_.readAndCopy();
+        int ch = scanner_.copyThrough(watched);
         switch (ch) {
         case endOfInput:
             return END_OF_INPUT;
@@ -67,41 +75,33 @@ int ScanMode::nextToken() {
 }
 
 void ScanMode::skipLiteral(int quote) {
-    bool escaped = false;
+    const StopSet& stops = quote == '"' ? doubleQuotedStops : singleQuotedStops;
     for (;;) {
-        int ch = scanner_.readAndCopy();
+        int ch = scanner_.copyThrough(stops);
+        if (ch == endOfInput)
+            throw LexicalError(scanner_.line(), "end-of-file found in the middle of a literal");
+        if (ch == quote) return;
+        // A backslash: the next byte is taken literally, whatever it is.
+        ch = scanner_.readAndCopy();
         if (ch == endOfInput)
             throw LexicalError(scanner_.line(), "end-of-file found in the middle of a literal");
         if (ch == '\n') scanner_.countLine();
-        if (escaped) escaped = false;
-        else if (ch == '\\') escaped = true;
-        else if (ch == quote) return;
     }
 }
 
 void ScanMode::skipLineComment() {
-    for (;;) {
-        int ch = scanner_.readAndCopy();
-        if (ch == '\n' || ch == endOfInput) {
-            // The end of the input ends the comment like a line feed, and is counted like one.
-            scanner_.countLine();
-            return;
-        }
-    }
+    // The end of the input ends the comment like a line feed, and is counted like one.
+    scanner_.copyThrough(lineCommentStops);
+    scanner_.countLine();
 }
 
 void ScanMode::skipBlockComment() {
-    bool afterStar = false;
     for (;;) {
-        int ch = scanner_.readAndCopy();
+        int ch = scanner_.copyThrough(blockCommentStops);
+        while (ch == '*') ch = scanner_.readAndCopy();
         if (ch == endOfInput)
             throw LexicalError(scanner_.line(), "end-of-file found in the middle of a comment");
-        if (ch == '*') {
-            afterStar = true;
-            continue;
-        }
-        if (afterStar && ch == '/') return;
-        afterStar = false;
+        if (ch == '/') return;  // it follows a star
         if (ch == '\n') scanner_.countLine();
     }
 }
@@ -120,7 +120,7 @@ void ScanMode::scanTypechecking() {
     enum class EndMarker { other, afterGt, afterGtStar };
     EndMarker state = EndMarker::other;
     for (;;) {
-        ch = scanner_.readAndCopy();
+        ch = state == EndMarker::other ? scanner_.copyThrough(typecheckingStops) : scanner_.readAndCopy();
         if (ch == endOfInput)
             throw LexicalError(scanner_.line(), "end-of-file found in while scanning typechecking");
         if (ch == '"' || ch == '\'') {

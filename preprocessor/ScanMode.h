@@ -1,6 +1,7 @@
 #pragma once
 
 #include "preprocessor/PreprocessorScanner.h"
+#include "preprocessor/StopSet.h"
 
 namespace perlan {
 
@@ -19,8 +20,11 @@ public:
 
 protected:
     /// The next token outside literals and comments: a "%" marker, a
-    /// non-blank character or END_OF_INPUT. Literals and comments are copied whole.
-    int nextToken();
+    /// non-blank character or END_OF_INPUT. Literals and comments are copied
+    /// whole. Bytes not in `watched` are copied without a look: `watched` must
+    /// hold the quotes, "/" and "%" and every character token the caller reports,
+    /// so that what it skips are blanks and tokens the caller would pass over.
+    int nextToken(const StopSet& watched);
     /// Copies a quoted literal up to its closing `quote`; the opening one was copied.
     void skipLiteral(int quote);
     /// Copies a "//" comment up to and including its line feed; "//" was copied.

@@ -1,12 +1,21 @@
 #include "preprocessor/SectionMode.h"
 
+#include "preprocessor/StopSet.h"
 #include "preprocessor/Tokens.h"
 
 namespace perlan {
 
+namespace {
+
+// Quotes and comments must be seen and "%" may start a marker; every other
+// byte is a blank or a token that this mode passes over.
+constexpr StopSet watched("\"'/%");
+
+}  // namespace
+
 int SectionMode::scan() {
     for (;;) {
-        int token = nextToken();
+        int token = nextToken(watched);
         if (token == PERCENT_LBRACE || token == PERCENT_RBRACE || token == PERCENT_PERCENT ||
             token == END_OF_INPUT)
             return token;

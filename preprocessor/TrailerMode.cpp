@@ -5,8 +5,7 @@
 namespace perlan {
 
 int TrailerMode::scan() {
-    while (scanner_.readAndCopy() != PreprocessorScanner::endOfInput) {
-    }
+    scanner_.copyRest();
     return END_OF_INPUT;
 }
 
