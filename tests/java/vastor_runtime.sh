@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Vastor's output runs: generates runtime/types.spec (with -baseError=$1 when
+# given), compiles it with the stand-in API and runs TypeBehaviourTest.
+source "$(dirname "$0")/lib.sh"
+base=${1:-}
+require_jdk
+[ -n "$base" ] && require_antlr
+enter_scratch
+copy_api
+cp "$DATA/runtime/types.spec" "$DATA/runtime/TypeBehaviourTest.java" .
+run_vastor types.spec "$base"
+compile_java TypeBehaviourTest.java
+status=0
+java -cp "classes:$ANTLR_JAR" TypeBehaviourTest || status=$?
+[ "$status" -eq 0 ] || fail "TypeBehaviourTest exited with $status"
+echo "PASS: generated types behave as expected${base:+ with -baseError=$base}"
