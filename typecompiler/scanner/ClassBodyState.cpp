@@ -30,7 +30,7 @@ int ClassBodyState::nextToken() {
                 break;
             default:
                 if (isLetter(c)) {
-                    unread();
+                    unread(c);
                     return METHOD_START;
                 }
                 throw LexicalError(line(), scannerMessages::characterNotAccepted(static_cast<char>(c)));

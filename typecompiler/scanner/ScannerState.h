@@ -28,17 +28,15 @@ protected:
     int read() {
         const int c = scanner_.input_.get();
         // Saturate rather than overflow on absurdly long inputs.
-        scanner_.lastReadCountedLine_ = c == '\n' && scanner_.line_ < INT_MAX;
-        if (scanner_.lastReadCountedLine_) ++scanner_.line_;
+        if (c == '\n' && scanner_.line_ < INT_MAX) ++scanner_.line_;
         return c;
     }
 
-    /// Gives back the byte that the last read() returned; it is counted again
-    /// when it is read again.
-    void unread() {
+    /// Gives back c, the byte that the last read() returned; a newline is
+    /// counted again when it is read again.
+    void unread(int c) {
         scanner_.input_.putback();
-        if (scanner_.lastReadCountedLine_) --scanner_.line_;
-        scanner_.lastReadCountedLine_ = false;
+        if (c == '\n') --scanner_.line_;
     }
 
     int line() const { return scanner_.line_; }

@@ -46,5 +46,4 @@ private:
     int line_ = 1;
     int token_ = 0;
     std::string text_;
-    bool lastReadCountedLine_ = false;
 };

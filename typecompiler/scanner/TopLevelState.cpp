@@ -65,7 +65,7 @@ int TopLevelState::readIdentifier(char first) {
     std::string word(1, first);
     for (int c = read(); c != endOfInput; c = read()) {
         if (!isLetter(c) && !isDigit(c) && c != '_' && c != '.') {
-            unread();
+            unread(c);
             break;
         }
         word.push_back(static_cast<char>(c));
