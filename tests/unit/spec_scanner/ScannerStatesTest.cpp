@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "typecompiler/scanner/ClassBodyState.h"
+#include "typecompiler/scanner/EmbeddedCodeState.h"
+#include "typecompiler/scanner/MethodBodyState.h"
+#include "typecompiler/scanner/ScannerTokenizer.h"
+#include "typecompiler/scanner/TokenKinds.h"
+#include "typecompiler/scanner/TopLevelState.h"
+
+namespace {
+
+using Tokens = std::vector<std::string>;
+
+// "<kind>[ <text>]@<line>", the text only for kinds that set it.
+std::string describe(const ScannerTokenizer& scanner) {
+    std::string d;
+    switch (scanner.token()) {
+    case END_OF_INPUT: d = "EOF"; break;
+    case IDENTIFIER: d = "ID " + scanner.text(); break;
+    case TYPES: d = "TYPES " + scanner.text(); break;
+    case CLASS: d = "CLASS " + scanner.text(); break;
+    case METHOD_BODY: d = "BODY " + scanner.text(); break;
+    case EMBEDDED_CODE: d = "CODE " + scanner.text(); break;
+    case CODE_START: d = "CODE_START"; break;
+    case METHOD_START: d = "METHOD_START"; break;
+    default: d = {static_cast<char>(scanner.token())};
+    }
+    return d + '@' + std::to_string(scanner.line());
+}
+
+// Scans with the states the parser would choose, one letter per yylex():
+// T top level, C class body, M method body, E embedded code; "T*" repeats
+// until the end-of-input token. An error ends the list as "error <line> <message>".
+Tokens scan(const std::string& input, const std::string& script) {
+    std::istringstream stream(input);
+    ScannerTokenizer scanner(stream);
+    TopLevelState topLevel(scanner);
+    ClassBodyState classBody(scanner);
+    MethodBodyState methodBody(scanner);
+    EmbeddedCodeState embeddedCode(scanner);
+    Tokens tokens;
+    try {
+        for (char letter : script) {
+            if (letter == '*') {
+                while (scanner.token() != END_OF_INPUT) tokens.push_back(describe((scanner.yylex(), scanner)));
+                continue;
+            }
+            scanner.setState(letter == 'C' ? static_cast<ScannerState&>(classBody)
+                             : letter == 'M' ? static_cast<ScannerState&>(methodBody)
+                             : letter == 'E' ? static_cast<ScannerState&>(embeddedCode)
+                                             : static_cast<ScannerState&>(topLevel));
+            tokens.push_back(describe((scanner.yylex(), scanner)));
+        }
+    } catch (const std::exception& e) {
+        const std::string text = e.what();
+        const std::string prefix = "Scanner error( line ";
+        tokens.push_back(text.rfind(prefix, 0) == 0 ? "error " + text.substr(prefix.size()) : text);
+    }
+    return tokens;
+}
+
+struct Case {
+    std::string input, script;
+    Tokens expected;
+};
+
+void expectScans(const std::vector<Case>& cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE("input \"" + c.input.substr(0, 80) + "\", script " + c.script);
+        EXPECT_EQ(scan(c.input, c.script), c.expected);
+    }
+}
+
+const std::string notAllowed = "' no permitido en este contexto";
+// The accented i of two messages is the Latin-1 byte 0xED.
+const std::string classBodyEnd = " ):fin de fichero alcanzado mientras se le\xED" "a el cuerpo";
+const std::string methodBodyEnd = " ):Fin de fichero Inesperado mientras se le\xED" "a el cuerpo";
+const std::string codeEnd = " ):Fin de fichero inesperado mientras se escaneaba el interior de la clase";
+
+TEST(TopLevelState, TokensTextsLinesAndErrors) {
+    expectScans({
+        {"", "T*", {"EOF@1"}},
+        {" \t\n \n\t", "T*", {"EOF@3"}},
+        {"Types = {\n int<float }%()+,;>[]", "T*",
+         {"TYPES Types@1", "=@1", "{@1", "ID int@2", "<@2", "ID float@2", "}@2", "%@2", "(@2", ")@2", "+@2", ",@2",
+          ";@2", ">@2", "[@2", "]@2", "EOF@2"}},
+        // Keywords only in exactly this form; dots, digits and '_' inside identifiers.
+        {"types Class Types.x class java.util.List a_1.b", "T*",
+         {"ID types@1", "ID Class@1", "ID Types.x@1", "CLASS class@1", "ID java.util.List@1", "ID a_1.b@1", "EOF@1"}},
+        // The newline after a word is given back and counted once, when read again.
+        {"abc\ndef\n", "TTT", {"ID abc@1", "ID def@2", "EOF@3"}},
+        {"/* c\n **/ class// c }\n/***/{", "T*", {"CLASS class@2", "{@3", "EOF@3"}},
+        // A lone slash drops the character after it unexamined.
+        {"/class /{ /\n_", "T*", {"ID lass@1", "error 2 ):caracter '_" + notAllowed}},
+        {"/* never closed\n", "T*", {"EOF@2"}},
+        {"a /", "T*", {"ID a@1", "EOF@1"}},
+        {"\n\n9lives", "T", {"error 3 ):caracter '9" + notAllowed}},
+        // Only blank, tab and newline are white space here.
+        {"a\r\n", "T*", {"ID a@1", "error 1 ):caracter '\r" + notAllowed}},
+        {"\f", "T", {"error 1 ):caracter '\f" + notAllowed}},
+        {"a-b", "T*", {"ID a@1", "error 1 ):caracter '-" + notAllowed}},
+        {"'c'", "T", {"error 1 ):caracter ''" + notAllowed}},
+        {"caf\xE9", "T*", {"ID caf@1", "error 1 ):caracter '\xE9" + notAllowed}},
+    });
+}
+
+TEST(ClassBodyState, TokensBetweenMembersAndErrors) {
+    expectScans({
+        {" \t\r\n\f\v}", "C", {"}@2"}},
+        {"\r\n%{ int x; %}\n/* } */ // }\n}", "CEC", {"CODE_START@2", "CODE  int x; @2", "}@4"}},
+        // The first letter of a method is given back for the top-level state.
+        {"\n  int f", "CTT", {"METHOD_START@2", "ID int@2", "ID f@2"}},
+        {"/}} /xy", "CCT", {"}@1", "METHOD_START@1", "ID y@1"}},
+        {"\n\n", "C", {"error 3" + classBodyEnd}},
+        {"%", "C", {"error 1" + classBodyEnd}},
+        {"/* }\n", "C", {"error 2" + classBodyEnd}},
+        {"% {", "C", {"error 1 ):caracter ' ' no esperado. Se esperaba un '{'"}},
+        {"\n%\n{", "C", {"error 3 ):caracter '\n' no esperado. Se esperaba un '{'"}},
+        {"\n1", "C", {"error 2 ):caracter '1' no aceptado"}},
+        {"{", "C", {"error 1 ):caracter '{' no aceptado"}},
+    });
+}
+
+TEST(MethodBodyState, BodyEndsAtTheBraceThatClosesItOutsideLiteralsAndComments) {
+    expectScans({
+        {"}", "M", {"BODY @1"}},
+        {"\n if (a) {\n b(); }\n}\nclass", "MT", {"BODY \n if (a) {\n b(); }\n@4", "CLASS class@5"}},
+        {"s = \"}\"; c = '}'; d = '{'; }", "M", {"BODY s = \"}\"; c = '}'; d = '{'; @1"}},
+        {"/* } **/ // }\n}", "M", {"BODY /* } **/ // }\n@2"}},
+        {"s = \"\\\"}\\\\\"; c = '\\''; }", "M", {"BODY s = \"\\\"}\\\\\"; c = '\\''; @1"}},
+        {"c = '\"'; s = \"'\"; }", "M", {"BODY c = '\"'; s = \"'\"; @1"}},
+        // The character after a lone slash is not examined.
+        {"x = a / b /} }", "M", {"BODY x = a / b /} @1"}},
+        {std::string("n = '\0'; \xE9}", 11), "M", {std::string("BODY n = '\0'; \xE9@1", 17)}},
+        {"{\n{\n}\n", "M", {"error 4" + methodBodyEnd}},
+        {"\"}\n", "M", {"error 2" + methodBodyEnd}},
+        {"'\\", "M", {"error 1" + methodBodyEnd}},
+        {"/* *", "M", {"error 1" + methodBodyEnd}},
+        {std::string(1000000, '{') + std::string(1000000, '}') + "}", "M",
+         {"BODY " + std::string(1000000, '{') + std::string(1000000, '}') + "@1"}},
+    });
+}
+
+TEST(EmbeddedCodeState, BlockEndsAtTheFirstPercentBraceOutsideStringsAndComments) {
+    expectScans({
+        {"%}", "E", {"CODE @1"}},
+        {"\nimport java.util.*;\n%}\nTypes", "ET", {"CODE \nimport java.util.*;\n@3", "TYPES Types@4"}},
+        {"s = \"%}\\\"%}\"; { /* %} */ // %}\n%}", "E", {"CODE s = \"%}\\\"%}\"; { /* %} */ // %}\n@2"}},
+        // Single quotes have no meaning here.
+        {"c = '%}'; %}", "E", {"CODE c = '@1"}},
+        // The character after a lone percent sign or slash is not examined.
+        {"x %%} a/%} b % c%}", "E", {"CODE x %%} a/%} b % c@1"}},
+        {"int x;\n", "E", {"error 2" + codeEnd}},
+        {"%", "E", {"error 1" + codeEnd}},
+        {"\"%}\n", "E", {"error 2" + codeEnd}},
+        {"// %}", "E", {"error 1" + codeEnd}},
+    });
+}
+
+TEST(ScannerTokenizer, NeedsAStateKeepsTextUntilATokenSetsItAndExposesALiveLine) {
+    std::istringstream input("a (\n)" + std::string(200000, 'x'));
+    ScannerTokenizer scanner(input);
+    const int& line = scanner.line();
+    try {
+        scanner.yylex();
+        ADD_FAILURE() << "read without a state";
+    } catch (const std::exception& e) {
+        EXPECT_STREQ(e.what(), "Internal error (file Scanner, line 1) unknown state in int ScannerTokenizer::yylex()");
+    }
+    TopLevelState topLevel(scanner);
+    scanner.setState(topLevel);
+    EXPECT_EQ(scanner.yylex(), IDENTIFIER);
+    EXPECT_EQ(scanner.yylex(), '(');
+    EXPECT_EQ(scanner.yylex(), ')');
+    EXPECT_EQ(scanner.token(), ')');
+    EXPECT_EQ(scanner.text(), "a");
+    EXPECT_EQ(line, 2);
+    EXPECT_EQ(scanner.yylex(), IDENTIFIER);  // longer than the read buffer
+    EXPECT_EQ(scanner.text(), std::string(200000, 'x'));
+}
+
+}  // namespace
