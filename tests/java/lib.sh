@@ -42,6 +42,7 @@ run_vastor() {
 	local spec=$1 base=${2:-}
 	local args=("-API=api/$API_PACKAGE")
 	[ -n "$base" ] && args+=("-baseError=$base")
+	[ -x "$TOOLS_DIR/Vastor" ] || fail "$TOOLS_DIR/Vastor has not been built"
 	local status=0
 	"$TOOLS_DIR/Vastor" "${args[@]}" "$spec" 2>vastor.err || status=$?
 	[ "$status" -eq 0 ] || fail "Vastor ${args[*]} $spec exited with $status: $(cat vastor.err)"

@@ -8,6 +8,7 @@ require_byaccj
 enter_scratch
 cp "$DATA/calc/calc.yt" "$DATA/calc/SemanticValue.java" "$DATA/calc/input.txt" .
 
+[ -x "$TOOLS_DIR/Perlan" ] || fail "$TOOLS_DIR/Perlan has not been built"
 "$TOOLS_DIR/Perlan" calc.yt || fail "Perlan calc.yt exited with $?"
 grep -q '/\*<' calc.y && fail "calc.y still holds a typechecking block"
 byaccj -J -Jsemantic=SemanticValue calc.y >byaccj.out 2>&1 || fail "byaccj rejected calc.y:
