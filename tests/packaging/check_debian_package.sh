@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the current build, checks its control fields
+# and contents, unpacks it with dpkg-deb -x and runs the programs it holds on
+# a grammar, a specification and the shipped examples.
+#   check_debian_package.sh <build_dir> <data_dir> <scratch> <with_vastor>
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+build_dir=$1 data_dir=$2 scratch=$3 with_vastor=$4
+for tool in cpack dpkg-deb; do
+  if ! command -v $tool >/dev/null; then
+    echo "SKIPPED: $tool is not installed"
+    exit 77
+  fi
+done
+fresh_dir "$scratch"
+
+cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 \
+  || fail "cpack failed: $(cat "$scratch/cpack.log")"
+packages=("$scratch"/out/*.deb)
+[ ${#packages[@]} = 1 ] && [ -f "${packages[0]}" ] || fail "expected one .deb, found: ${packages[*]}"
+deb=${packages[0]}
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = typetools ] || fail "package name is $(field Package)"
+[ -n "$(field Version)" ] || fail "no version"
+[ -n "$(field Maintainer)" ] || fail "no maintainer"
+[ -n "$(field Description)" ] || fail "no description"
+# Only the C and C++ runtimes (and the sanitizers' runtimes in a sanitized
+# build) may be needed.
+depends=$(field Depends)
+IFS=',' read -ra dependencies <<<"$depends"
+for dependency in "${dependencies[@]}"; do
+  name=$(sed -E 's/^ *([^ (]+).*/\1/' <<<"$dependency")
+  case "$name" in
+    libc6|libstdc++6|libgcc-s1|libgcc1|libasan[0-9]*|libubsan[0-9]*) ;;
+    *) fail "unexpected dependency $name in: $depends" ;;
+  esac
+done
+
+contents=$(dpkg-deb -c "$deb")
+expected=(./usr/bin/Perlan ./usr/share/man/man1/Perlan.1 ./usr/share/cmake/Vastor/VastorConfig.cmake
+          ./usr/share/doc/typetools/examples/)
+[ "$with_vastor" = 1 ] && expected+=(./usr/bin/Vastor ./usr/share/man/man1/Vastor.1)
+for path in "${expected[@]}"; do
+  grep -qE " $path\$" <<<"$contents" || fail "the package lacks $path"
+done
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+check_installed_programs "$root/usr/bin" "$scratch/run" "$data_dir" "$with_vastor"
+
+# The shipped example grammars go through the unpacked Perlan as well.
+examples=$root/usr/share/doc/typetools/examples
+count=0
+while IFS= read -r -d '' grammar; do
+  work=$scratch/example-$count
+  fresh_dir "$work"
+  cp "$grammar" "$work/"
+  (cd "$work" && "$root/usr/bin/Perlan" "$(basename "$grammar")" out.y) \
+    || fail "the unpacked Perlan failed on the example $grammar"
+  count=$((count + 1))
+done < <(find "$examples" -name '*.yt' -print0)
+echo "package $(basename "$deb") checked; $count example grammars preprocessed"
