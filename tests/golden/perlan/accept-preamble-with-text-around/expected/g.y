@@ -1,0 +1,7 @@
+text before
+%{
+ code();
+%}
+text after
+%%
+%%

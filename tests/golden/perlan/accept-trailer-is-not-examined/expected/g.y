@@ -1,0 +1,7 @@
+%%
+%%
+}} {{ /* unclosed comment
+"unclosed literal
+%%
+%{ /*< x >*/ %}
+'

@@ -1,0 +1,3 @@
+%%
+a : A {  try {  x();  } catch (Exception e) { SemanticValue.addError (e); }  } ;
+%%

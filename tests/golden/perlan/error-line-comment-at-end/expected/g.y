@@ -1,0 +1,2 @@
+%%
+a : A ; // no line feed

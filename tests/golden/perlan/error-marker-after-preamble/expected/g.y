@@ -1,0 +1,5 @@
+text before
+%{
+ code();
+%}
+text after %}

@@ -1,0 +1,3 @@
+%token A
+%{
+import x;
