@@ -5,6 +5,10 @@ set -euo pipefail
 
 ANTLR_JAR=${ANTLR_JAR:-/usr/share/java/antlr.jar}
 API_PACKAGE=es/corvena/dmq/typeChecking
+# Small programs: a quick-starting JVM saves about a third of the CPU time.
+JVM_QUICK=(-XX:TieredStopAtLevel=1 -XX:+UseSerialGC)
+JAVAC=(javac -J-XX:TieredStopAtLevel=1 -J-XX:+UseSerialGC -nowarn)
+JAVA=(java "${JVM_QUICK[@]}")
 
 # Exit status 77 marks the test as skipped; used only when a tool is absent.
 skip() { echo "SKIP: $*"; exit 77; }
@@ -58,7 +62,7 @@ run_vastor() {
 # further sources given into ./classes.
 compile_java() {
 	mkdir -p classes
-	javac -nowarn -encoding ISO-8859-1 -d classes -cp "$ANTLR_JAR" \
+	"${JAVAC[@]}" -encoding ISO-8859-1 -d classes -cp "$ANTLR_JAR" \
 		Type.java $(find api -name '*.java') "$@" 2>javac.err ||
 		fail "javac rejected the generated code:
 $(cat javac.err)"

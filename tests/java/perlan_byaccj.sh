@@ -14,10 +14,10 @@ grep -q '/\*<' calc.y && fail "calc.y still holds a typechecking block"
 byaccj -J -Jsemantic=SemanticValue calc.y >byaccj.out 2>&1 || fail "byaccj rejected calc.y:
 $(cat byaccj.out)"
 mkdir classes
-javac -nowarn -d classes Parser.java SemanticValue.java 2>javac.err || fail "javac rejected the parser:
+"${JAVAC[@]}" -d classes Parser.java SemanticValue.java 2>javac.err || fail "javac rejected the parser:
 $(cat javac.err)"
 status=0
-java -cp classes Parser input.txt >run.out 2>&1 || status=$?
+"${JAVA[@]}" -cp classes Parser input.txt >run.out 2>&1 || status=$?
 [ "$status" -eq 0 ] || fail "the parser exited with $status:
 $(cat run.out)"
 diff -u "$DATA/calc/expected.txt" run.out || fail "unexpected output of the parser"

@@ -11,6 +11,6 @@ cp "$DATA/runtime/types.spec" "$DATA/runtime/TypeBehaviourTest.java" .
 run_vastor types.spec "$base"
 compile_java TypeBehaviourTest.java
 status=0
-java -cp "classes:$ANTLR_JAR" TypeBehaviourTest || status=$?
+"${JAVA[@]}" -cp "classes:$ANTLR_JAR" TypeBehaviourTest || status=$?
 [ "$status" -eq 0 ] || fail "TypeBehaviourTest exited with $status"
 echo "PASS: generated types behave as expected${base:+ with -baseError=$base}"
