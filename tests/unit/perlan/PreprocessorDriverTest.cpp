@@ -1,0 +1,20 @@
+#include "preprocessor/PreprocessorDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace perlan {
+namespace {
+
+// A program may be started with an empty argument vector; the usage text then
+// names the program itself instead of reading past the vector.
+TEST(PreprocessorDriver, ShowsUsageWithoutAnyArgumentVector) {
+    const char* const argv[] = {nullptr};
+    std::ostringstream err;
+    EXPECT_EQ(runPerlan(0, argv, err), -1);
+    EXPECT_EQ(err.str(), "\n\tUsage: Perlan input_file [output_file]\n");
+}
+
+}  // namespace
+}  // namespace perlan
