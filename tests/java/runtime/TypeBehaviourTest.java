@@ -31,6 +31,7 @@ public class TypeBehaviourTest {
 		buildersCheckTheirArguments();
 		typeReferencesStubEveryMethodUntilResolved();
 		namedTypesDelegateToTheirType();
+		System.out.println("TypeException extends " + TypeException.class.getSuperclass().getName());
 		System.out.println(checks + " checks, " + failures + " failed");
 		System.exit(failures == 0 ? 0 : 1);
 	}
