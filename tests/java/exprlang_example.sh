@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The worked example runs end to end and finds exactly the type errors of its
 # sample program, parsing it to the end.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh" || exit 1
 require_jdk
 require_byaccj
 enter_scratch

@@ -2,7 +2,7 @@
 # Perlan's output feeds byacc/J: the calculator grammar is rewritten by
 # Perlan, turned into Java by byaccj, compiled and run on an input with type
 # errors; every error must be recorded and parsing must reach the end.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh" || exit 1
 require_jdk
 require_byaccj
 enter_scratch

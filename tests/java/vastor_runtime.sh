@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Vastor's output runs: generates runtime/types.spec (with -baseError=$1 when
 # given), compiles it with the stand-in API and runs TypeBehaviourTest.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.sh" || exit 1
 base=${1:-}
 require_jdk
 [ -n "$base" ] && require_antlr
