@@ -4,11 +4,28 @@
 #include "typecompiler/scanner/ScannerMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
+namespace {
+
+// Bytes that may change the sub-state; runs of other bytes are taken at once.
+constexpr auto codeStops = byteSet("\"%/");
+constexpr auto stringStops = byteSet("\"\\");
+constexpr auto blockCommentStops = byteSet("*");
+constexpr auto lineCommentStops = byteSet("\n");
+
+}  // namespace
+
 int EmbeddedCodeState::nextToken() {
     enum class SubState { code, afterPercent, string, stringEscape, afterSlash, blockComment, blockCommentStar, lineComment };
     SubState state = SubState::code;
     std::string block;
     for (;;) {
+        switch (state) {
+        case SubState::code: appendRun(block, codeStops); break;
+        case SubState::string: appendRun(block, stringStops); break;
+        case SubState::blockComment: appendRun(block, blockCommentStops); break;
+        case SubState::lineComment: appendRun(block, lineCommentStops); break;
+        default: break;
+        }
         const int c = read();
         if (c == endOfInput) throw LexicalError(line(), scannerMessages::endOfInputInEmbeddedCode);
         block.push_back(static_cast<char>(c));

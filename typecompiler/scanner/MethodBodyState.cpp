@@ -6,6 +6,17 @@
 #include "typecompiler/scanner/ScannerMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
+namespace {
+
+// Bytes that may change the sub-state; runs of other bytes are taken at once.
+constexpr auto codeStops = byteSet("\"'/{}");
+constexpr auto stringStops = byteSet("\"\\");
+constexpr auto characterStops = byteSet("'\\");
+constexpr auto blockCommentStops = byteSet("*");
+constexpr auto lineCommentStops = byteSet("\n");
+
+}  // namespace
+
 int MethodBodyState::nextToken() {
     enum class SubState {
         code,
@@ -22,6 +33,14 @@ int MethodBodyState::nextToken() {
     std::size_t depth = 1;  // the opening brace has been read already
     std::string body;
     for (;;) {
+        switch (state) {
+        case SubState::code: appendRun(body, codeStops); break;
+        case SubState::string: appendRun(body, stringStops); break;
+        case SubState::character: appendRun(body, characterStops); break;
+        case SubState::blockComment: appendRun(body, blockCommentStops); break;
+        case SubState::lineComment: appendRun(body, lineCommentStops); break;
+        default: break;
+        }
         const int c = read();
         if (c == endOfInput) throw LexicalError(line(), scannerMessages::endOfInputInMethodBody);
         body.push_back(static_cast<char>(c));

@@ -63,6 +63,12 @@ Tokens scan(const std::string& input, const std::string& script) {
     return tokens;
 }
 
+std::string repeat(const std::string& text, int times) {
+    std::string result;
+    for (int i = 0; i < times; ++i) result += text;
+    return result;
+}
+
 struct Case {
     std::string input, script;
     Tokens expected;
@@ -140,6 +146,8 @@ TEST(MethodBodyState, BodyEndsAtTheBraceThatClosesItOutsideLiteralsAndComments) 
         {"\"}\n", "M", {"error 2" + methodBodyEnd}},
         {"'\\", "M", {"error 1" + methodBodyEnd}},
         {"/* *", "M", {"error 1" + methodBodyEnd}},
+        // Runs of plain bytes across read buffers, newlines counted inside them.
+        {repeat("x = f(a);\n", 30000) + "} ", "MT", {"BODY " + repeat("x = f(a);\n", 30000) + "@30001", "EOF@30001"}},
         {std::string(1000000, '{') + std::string(1000000, '}') + "}", "M",
          {"BODY " + std::string(1000000, '{') + std::string(1000000, '}') + "@1"}},
     });
@@ -158,6 +166,8 @@ TEST(EmbeddedCodeState, BlockEndsAtTheFirstPercentBraceOutsideStringsAndComments
         {"%", "E", {"error 1" + codeEnd}},
         {"\"%}\n", "E", {"error 2" + codeEnd}},
         {"// %}", "E", {"error 1" + codeEnd}},
+        {repeat("/* a\n */ s = \"b\n\"; // c\n", 20000) + "%}", "E",
+         {"CODE " + repeat("/* a\n */ s = \"b\n\"; // c\n", 20000) + "@60001"}},
     });
 }
 
