@@ -1,0 +1,60 @@
+#include "typecompiler/driver/VastorDriver.h"
+
+#include <exception>
+#include <fstream>
+#include <memory>
+
+#include "common/FileIdentity.h"
+#include "typecompiler/driver/SwitchParsing.h"
+#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/driver/Usage.h"
+#include "typecompiler/generator/TypeExceptionWriter.h"
+#include "typecompiler/parser/SpecificationParser.h"
+
+namespace {
+
+// True when writing the outputs would overwrite the specification itself:
+// Type.java, or with -API the TypeException.java, is the input file under
+// another name (./Type.java, a symbolic or a hard link).
+bool inputIsAnOutput(const std::string& inputName, const SwitchTable& configuration) {
+    if (isSameExistingFile(inputName, "Type.java")) return true;
+    const Switch* api = configuration.find("API");
+    return api && isSameExistingFile(inputName, typeExceptionPath(api->value()));
+}
+
+}  // namespace
+
+int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
+    if (arguments.size() < 2) {
+        printUsage(errors);
+        return -1;
+    }
+    try {
+        SwitchTable configuration(errors);
+        addDefaultSwitches(configuration);
+        for (std::size_t i = 1; i + 1 < arguments.size(); ++i) parseSwitch(arguments[i], configuration);
+        const std::string& inputName = arguments.back();
+        configuration.add(std::make_unique<Switch>("INPUTFILE", inputName));
+        configuration.add(std::make_unique<Switch>("TEParser", "TEParser"));
+        configuration.validate();
+
+        // A directory opens as a stream on this platform but cannot be read.
+        std::ifstream input;
+        if (!isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
+        if (!input.is_open()) {
+            errors << "Can not open input file " << inputName << std::flush;
+            return -3;
+        }
+        if (inputIsAnOutput(inputName, configuration)) {
+            errors << "Can not write in the input file\n" << std::flush;
+            return -2;
+        }
+
+        SpecificationParser parser(input, configuration, errors);
+        parser.parse();
+        return 0;
+    } catch (const std::exception& error) {
+        errors << error.what() << '\n' << std::flush;
+        return -2;
+    }
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <fstream>
+#include <iostream>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/parser/ClassTable.h"
+#include "typecompiler/parser/Parameter.h"
+#include "typecompiler/scanner/ClassBodyState.h"
+#include "typecompiler/scanner/EmbeddedCodeState.h"
+#include "typecompiler/scanner/MethodBodyState.h"
+#include "typecompiler/scanner/ScannerTokenizer.h"
+#include "typecompiler/scanner/TopLevelState.h"
+
+/// Reads one type specification by recursive descent, with one token of
+/// look-ahead, and turns every construct into a ClassTable event. It picks
+/// the scanner state before each token: Java text (preamble, class code,
+/// method bodies) comes back whole as one token.
+class SpecificationParser {
+public:
+    /// Creates (or empties) Type.java in the working directory and, when the
+    /// configuration has "API", writes TypeException.java below it. Raises
+    /// std::runtime_error "Can not create output file Type.java" when
+    /// Type.java cannot be opened.
+    SpecificationParser(std::istream& input, const SwitchTable& configuration, std::ostream& notices = std::cerr);
+
+    /// The same, writing Type.java's text to output instead of a file.
+    SpecificationParser(std::istream& input, std::ostream& output, const SwitchTable& configuration,
+                        std::ostream& notices = std::cerr);
+
+    SpecificationParser(const SpecificationParser&) = delete;
+    SpecificationParser& operator=(const SpecificationParser&) = delete;
+
+    /// Reads the whole specification and, when it is correct, writes
+    /// Type.java in one go. Raises the first scanner, syntax or semantic
+    /// error; raises std::runtime_error "Can not write output file Type.java"
+    /// when the text cannot be written.
+    void parse();
+
+private:
+    void writeTypeExceptionFile();
+
+    void parsePreamble();
+    void parseTypesDirective();
+    void parsePromotionChain();
+    void parseClassDefinition();
+    void parseClassArgument();
+    bool parseMember();
+    void parseMethodDefinition();
+    bool parseParameter();
+
+    /// Raises a syntax error with message unless the current token is kind.
+    void check(int kind, const char* message) const;
+    /// Fetches the next token, then check().
+    void nextCheck(int kind, const char* message);
+    int advance() { return scanner_.yylex(); }
+    [[noreturn]] void fail(const std::string& message) const;
+
+    std::ofstream file_;
+    std::ostream& output_;
+    const SwitchTable& configuration_;
+    ScannerTokenizer scanner_;
+    ClassBodyState classBodyState_;
+    MethodBodyState methodBodyState_;
+    TopLevelState topLevelState_;
+    EmbeddedCodeState embeddedCodeState_;
+    std::string methodName_;
+    std::string methodResultType_;
+    std::string methodBody_;
+    std::vector<Parameter> methodParameters_;
+    ClassTable classTable_;
+};
