@@ -49,15 +49,26 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 check_installed_programs "$root/usr/bin" "$scratch/run" "$data_dir" "$with_vastor"
 
-# The shipped example grammars go through the unpacked Perlan as well.
+# The shipped examples go through the unpacked programs as well.
 examples=$root/usr/share/doc/typetools/examples
-count=0
+grammars=0 specifications=0
 while IFS= read -r -d '' grammar; do
-  work=$scratch/example-$count
+  work=$scratch/example-grammar-$grammars
   fresh_dir "$work"
   cp "$grammar" "$work/"
   (cd "$work" && "$root/usr/bin/Perlan" "$(basename "$grammar")" out.y) \
     || fail "the unpacked Perlan failed on the example $grammar"
-  count=$((count + 1))
+  grammars=$((grammars + 1))
 done < <(find "$examples" -name '*.yt' -print0)
-echo "package $(basename "$deb") checked; $count example grammars preprocessed"
+if [ "$with_vastor" = 1 ]; then
+  while IFS= read -r -d '' specification; do
+    work=$scratch/example-specification-$specifications
+    fresh_dir "$work/api/errorHandling"
+    cp "$specification" "$work/"
+    (cd "$work" && "$root/usr/bin/Vastor" -API=api "$(basename "$specification")") \
+      || fail "the unpacked Vastor failed on the example $specification"
+    [ -s "$work/Type.java" ] || fail "the unpacked Vastor wrote no Type.java for $specification"
+    specifications=$((specifications + 1))
+  done < <(find "$examples" -name '*.spec' -print0)
+fi
+echo "package $(basename "$deb") checked; examples run: $grammars grammars, $specifications specifications"

@@ -128,6 +128,10 @@ check_consumer() {
   run_build() { cmake --build "$build" >"$log" 2>&1; }
   check_build_steps "$generator" "$inputs" "$build/grammar/calc.y" "$build/generated/Type.java" \
     "$build/api/errorHandling/TypeException.java" "failed (exit status 254)"
+  if [ "$with_vastor" = 1 ]; then
+    grep -qF "extends antlr.RecognitionException{" "$build/api/errorHandling/TypeException.java" \
+      || fail "$generator: BASE_ERROR did not reach TypeException.java"
+  fi
   echo "consumer project built with $generator"
 }
 
