@@ -20,6 +20,7 @@ endforeach()
 # compiled classes that a local run may have left there are not.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/
         DESTINATION ${TYPETOOLS_INSTALL_DOCDIR}/examples
+        USE_SOURCE_PERMISSIONS
         PATTERN "*.class" EXCLUDE
         REGEX "/build[^/]*$" EXCLUDE)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/integration.md
