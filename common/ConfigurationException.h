@@ -1,16 +1,11 @@
 #pragma once
 
-#include <exception>
 #include <string>
 
+#include "common/CompilerError.h"
+
 /// An error of Vastor's command line or of its switch validation.
-class ConfigurationException : public std::exception {
+class ConfigurationException : public CompilerError {
 public:
-    explicit ConfigurationException(const std::string& text)
-        : message_("Vastor Configuration Error :" + text) {}
-
-    const char* what() const noexcept override { return message_.c_str(); }
-
-private:
-    std::string message_;
+    explicit ConfigurationException(const std::string& text) : CompilerError("Vastor Configuration Error :" + text) {}
 };

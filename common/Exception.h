@@ -1,8 +1,8 @@
 #pragma once
 
-#include <exception>
 #include <string>
 
+#include "common/CompilerError.h"
 #include "common/ToString.h"
 
 /// Category texts of the tools' errors. An error class is selected by the
@@ -15,15 +15,10 @@ inline constexpr const char* semantical = "Semantic error";
 /// An error found in the input at a given line. Its text is the category,
 /// "( line ", the line, " ):" and the message, with nothing in between.
 template <const char* const* Category>
-class Exception : public std::exception {
+class Exception : public CompilerError {
 public:
     Exception(int line, const std::string& text)
-        : message_(std::string(*Category) + "( line " + toString(line) + " ):" + text) {}
-
-    const char* what() const noexcept override { return message_.c_str(); }
-
-private:
-    std::string message_;
+        : CompilerError(std::string(*Category) + "( line " + toString(line) + " ):" + text) {}
 };
 
 using LexicalError = Exception<&lexical>;

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <memory>
 
+#include "common/CompilerError.h"
 #include "common/FileIdentity.h"
 #include "typecompiler/driver/SwitchParsing.h"
 #include "typecompiler/driver/SwitchTable.h"
@@ -54,7 +55,7 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         parser.parse();
         return 0;
     } catch (const std::exception& error) {
-        errors << error.what() << '\n' << std::flush;
+        errors << errorText(error) << '\n' << std::flush;
         return -2;
     }
 }
