@@ -58,7 +58,7 @@ BaseTypeWriter::BaseTypeWriter(const int& line, const std::string& currentClass)
 }
 
 void BaseTypeWriter::addMethod(const Method& method) {
-    std::string key = method.keySignature();
+    const std::string& key = method.keySignature();
     if (reservedMethods_.contains(key)) {
         throw SemanticError(line_, "Can not override method " + method.fullSignature());
     }
@@ -67,7 +67,7 @@ void BaseTypeWriter::addMethod(const Method& method) {
         Method fallback(method.name(), method.resultType(), method.parameters(),
                         "\t\tthrow new TypeException (\"operation " + method.fullSignature() +
                             " not available for class \"+ getType());\n");
-        safeCallMethods_.emplace(std::move(key), std::move(fallback));
+        safeCallMethods_.emplace(key, std::move(fallback));
         return;
     }
     if (ownMethods_.contains(key)) {
@@ -75,7 +75,7 @@ void BaseTypeWriter::addMethod(const Method& method) {
                             "method " + method.fullSignature() + " have alreadey been overriden in class Type");
     }
     safeCallMethods_.erase(key);
-    ownMethods_.emplace(std::move(key), Method(method));  // a plain copy, whatever its form
+    ownMethods_.emplace(key, Method(method));  // a plain copy, whatever its form
 }
 
 void BaseTypeWriter::addClassCode(const std::string& text) {

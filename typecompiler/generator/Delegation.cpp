@@ -1,6 +1,6 @@
 #include "typecompiler/generator/Delegation.h"
 
-Method makeDelegation(const Method& method, std::string_view target) {
+std::string delegationBody(const Method& method, std::string_view target) {
     std::string body = "\t\t";
     if (method.resultType() != "void") body += "return ";
     body += target;
@@ -13,5 +13,9 @@ Method makeDelegation(const Method& method, std::string_view target) {
         body += parameter.name;
     }
     body += ");\n";
-    return Method(method.name(), method.resultType(), method.parameters(), std::move(body), "public");
+    return body;
+}
+
+void writeDelegation(std::string& out, const Method& method, std::string_view target) {
+    method.writeAsMethod(out, "public", delegationBody(method, target));
 }

@@ -18,7 +18,7 @@ NamedTypeWriter::NamedTypeWriter(const int& line) : line_(line) {
 
 void NamedTypeWriter::addMethod(const Method& method) {
     if (!delegated_.insert(method.keySignature()).second) return;
-    makeDelegation(method, "getTypeField(0).").write(text_);
+    writeDelegation(text_, method, "getTypeField(0).");
 }
 
 void NamedTypeWriter::close() { text_ += "\n}\n"; }

@@ -15,12 +15,10 @@ TypeReferenceWriter::TypeReferenceWriter(const int& line) : line_(line) {
 }
 
 void TypeReferenceWriter::addMethod(const Method& method) {
-    auto [position, inserted] = stubbed_.insert(method.keySignature());
-    if (!inserted) return;
-    Method stub(method.name(), method.resultType(), method.parameters(),
-                "\t\t throw new TypeException(\"Trying to call method " + method.fullSignature() +
-                    " in a non defined type\");\n");
-    stub.write(text_);
+    if (!stubbed_.insert(method.keySignature()).second) return;
+    method.writeAsMethod(text_, "",
+                         "\t\t throw new TypeException(\"Trying to call method " + method.fullSignature() +
+                             " in a non defined type\");\n");
 }
 
 void TypeReferenceWriter::close() { text_ += "\n}\n"; }

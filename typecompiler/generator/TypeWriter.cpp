@@ -131,7 +131,7 @@ void TypeWriter::writeHeader(const std::string& preamble) {
 }
 
 void TypeWriter::addMethod(const Method& method) {
-    std::string key = method.keySignature();
+    const std::string& key = method.keySignature();
     if (delegated_.contains(key)) return;
     if (typeHandled_.contains(key)) {
         notices_ << "Definition of " << currentClass_ << '.' << method.fullSignature() << '\n';
@@ -141,8 +141,8 @@ void TypeWriter::addMethod(const Method& method) {
     if (generatedMethods_.contains(key)) {
         throw SemanticError(line_, "Method " + method.fullSignature() + " is reserved for class Type");
     }
-    delegated_.insert(std::move(key));
-    makeDelegation(method, "type.").write(text_);
+    delegated_.insert(key);
+    writeDelegation(text_, method, "type.");
 }
 
 void TypeWriter::writeTypeStrings(const std::set<std::string>& promotedTypes) {

@@ -36,15 +36,15 @@ void UserClassWriter::addClassCode(const std::string& text) {
 
 void UserClassWriter::addMethod(const Method& method) {
     if (currentClass_ == kBaseTypeName) return;
-    std::string key = method.keySignature();
+    const std::string& key = method.keySignature();
     if (key == builderKey_) {
         throw SemanticError(line_, "method " + method.fullSignature() + " is reserved and cannot be overriden");
     }
-    if (!classMethodKeys_.insert(std::move(key)).second) {
+    if (!classMethodKeys_.insert(key).second) {
         throw SemanticError(line_, "method " + method.fullSignature() + " have alreadey been overriden in class " +
                                        currentClass_);
     }
-    method.Method::write(text_);  // always the plain form, whatever the form given
+    method.writeAsMethod(text_, method.modifier(), method.body());  // the plain form, whatever the method's form
 }
 
 void UserClassWriter::writeConstructorAndBuilder(const std::string& className,

@@ -9,6 +9,6 @@ AbstractMethod::AbstractMethod(std::string name, std::string resultType, std::ve
 
 void AbstractMethod::write(std::string& out) const {
     out += "\tabstract ";
-    appendModifier(out);
+    appendModifier(out, modifier());
     appendNameAndParameters(out, ");\n\n");
 }

@@ -8,7 +8,12 @@ Method::Method(std::string name, std::string resultType, std::vector<Parameter> 
       body_(std::move(body)),
       name_(std::move(name)),
       resultType_(std::move(resultType)),
-      parameters_(std::move(parameters)) {}
+      parameters_(std::move(parameters)) {
+    keySignature_ = name_;
+    keySignature_ += " (";
+    keySignature_ += typeList();
+    keySignature_ += ')';
+}
 
 void Method::appendParameterList(std::string& out) const {
     bool first = true;
@@ -21,9 +26,9 @@ void Method::appendParameterList(std::string& out) const {
     }
 }
 
-void Method::appendModifier(std::string& out) const {
-    if (modifier_.empty()) return;
-    out += modifier_;
+void Method::appendModifier(std::string& out, std::string_view modifier) {
+    if (modifier.empty()) return;
+    out += modifier;
     out += ' ';
 }
 
@@ -36,11 +41,13 @@ void Method::appendNameAndParameters(std::string& out, const char* tail) const {
     out += tail;
 }
 
-void Method::write(std::string& out) const {
+void Method::write(std::string& out) const { writeAsMethod(out, modifier_, body_); }
+
+void Method::writeAsMethod(std::string& out, std::string_view modifier, std::string_view body) const {
     out += '\t';
-    appendModifier(out);
+    appendModifier(out, modifier);
     appendNameAndParameters(out, ") throws TypeException {\n");
-    out += body_;
+    out += body;
     out += "\n\t}\n\n";
 }
 
@@ -59,14 +66,6 @@ std::string Method::typeList() const {
         list += parameter.type;
     }
     return list;
-}
-
-std::string Method::keySignature() const {
-    std::string key = name_;
-    key += " (";
-    key += typeList();
-    key += ')';
-    return key;
 }
 
 std::string Method::fullSignature() const {

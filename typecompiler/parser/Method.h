@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "typecompiler/parser/Parameter.h"
@@ -19,6 +20,10 @@ public:
     /// Appends the method as Java text to out:
     /// "\t[modifier ]result name (parameters) throws TypeException {\n" body "\n\t}\n\n".
     virtual void write(std::string& out) const;
+
+    /// Appends the plain form of this method (as write does for a Method)
+    /// with the given modifier and body in place of its own.
+    void writeAsMethod(std::string& out, std::string_view modifier, std::string_view body) const;
 
     virtual ~Method() = default;
     Method(const Method&) = default;
@@ -39,13 +44,14 @@ public:
     /// "int, String"; empty without parameters.
     std::string typeList() const;
     /// "f (int, String)": the identity of a method in every override rule.
-    std::string keySignature() const;
+    /// Computed once, at construction.
+    const std::string& keySignature() const { return keySignature_; }
     /// "void f (int, String)": used in messages and notes only.
     std::string fullSignature() const;
 
 protected:
     void appendParameterList(std::string& out) const;
-    void appendModifier(std::string& out) const;
+    static void appendModifier(std::string& out, std::string_view modifier);
     /// " name (parameters)" followed by tail.
     void appendNameAndParameters(std::string& out, const char* tail) const;
 
@@ -55,4 +61,5 @@ private:
     std::string name_;
     std::string resultType_;
     std::vector<Parameter> parameters_;
+    std::string keySignature_;
 };
