@@ -44,18 +44,22 @@ public:
 
     // Character routines for the scanning modes.
 
-    /// The next input byte (0 to 255), or endOfInput.
+    /// The next input byte (0 to 255), or endOfInput; for a look-ahead.
     int read() { return input_.get(); }
+
     /// Gives back the byte just read; the next read() returns it again.
     void putBack() { input_.putback(); }
-    /// Writes a byte to the output.
+
+    /// Writes a byte that read() returned to the output.
     void copy(int byte) { output_.put(static_cast<char>(byte)); }
+
     /// Reads the next byte and copies it at once; returns it, or endOfInput.
     int readAndCopy() {
         int byte = input_.get();
         if (byte != endOfInput) output_.put(static_cast<char>(byte));
         return byte;
     }
+
     /// Reads and copies bytes up to and including the next byte of `stops`
     /// and returns that byte, or endOfInput. Line feeds passed over are
     /// counted. Callers use it to pass in bulk over bytes that would change
@@ -86,12 +90,17 @@ public:
             line_ += lineFeeds;
         }
     }
+
     /// Copies all the rest of the input, counting nothing.
     void copyRest();
+
     /// Takes back the last `count` bytes written (at most 3).
     void unwrite(std::size_t count) { output_.unwrite(count); }
-    /// Writes a text to the output.
+
+    /// Writes a text of the scanner's own to the output.
     void write(std::string_view text) { output_.write(text); }
+
+    /// Counts a line feed that a routine read itself.
     void countLine() { ++line_; }
 
 private:
