@@ -6,7 +6,7 @@
 namespace perlan {
 
 PreprocessorScanner::PreprocessorScanner(std::istream& in, std::ostream& out)
-    : input_(in), output_(out) {}
+    : input_(in, bufferSize), output_(out, bufferSize) {}
 
 int PreprocessorScanner::advance() {
     if (mode_ == nullptr)

@@ -20,6 +20,8 @@ class ScanMode;
 class PreprocessorScanner {
 public:
     static constexpr int endOfInput = -1;
+    /// Size of the input and of the output buffer, each.
+    static constexpr std::size_t bufferSize = 1 << 18;
 
     PreprocessorScanner(std::istream& in, std::ostream& out);
     virtual ~PreprocessorScanner() = default;

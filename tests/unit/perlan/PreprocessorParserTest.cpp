@@ -5,9 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "common/ByteReader.h"
 #include "common/Exception.h"
-#include "preprocessor/HeldBackWriter.h"
+#include "preprocessor/PreprocessorScanner.h"
 
 namespace perlan {
 namespace {
@@ -27,8 +26,7 @@ std::string preprocess(const std::string& grammar) {
 // the input and output buffers, so that every take-back meets a flush or a
 // refill at some offset.
 TEST(PreprocessorParser, RewritesBlocksLyingAcrossBufferBoundaries) {
-    const std::size_t boundary = ByteReader::defaultBufferSize;
-    static_assert(ByteReader::defaultBufferSize == HeldBackWriter::defaultBufferSize);
+    const std::size_t boundary = PreprocessorScanner::bufferSize;
     for (std::size_t padding = boundary - 80; padding <= boundary + 16; ++padding) {
         const std::string text(padding, 'x');
         const std::string grammar = "%%\na : A {" + text + "/*<>*/ /*< y(); >*/ /**/ }\n%%\n";
