@@ -7,8 +7,8 @@
 
 namespace perlan {
 
-PreprocessorParser::PreprocessorParser(std::istream& in, std::ostream& out)
-    : scanner_(in, out),
+PreprocessorParser::PreprocessorParser(std::istream& in, std::ostream& out, std::size_t bufferBytes)
+    : scanner_(in, out, bufferBytes),
       trailerMode_(scanner_),
       sectionMode_(scanner_),
       rulesMode_(scanner_),

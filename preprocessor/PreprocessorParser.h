@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <istream>
 #include <ostream>
 #include <string_view>
@@ -17,8 +18,10 @@ namespace perlan {
 /// choosing the scanning mode for each part. Writes nothing of its own.
 class PreprocessorParser {
 public:
-    /// Reads from `in` and writes to `out`; owns neither stream.
-    PreprocessorParser(std::istream& in, std::ostream& out);
+    /// Reads from `in` and writes to `out`; owns neither stream. `bufferBytes`
+    /// sizes the scanner's input and output buffers.
+    PreprocessorParser(std::istream& in, std::ostream& out,
+                       std::size_t bufferBytes = PreprocessorScanner::bufferSize);
     virtual ~PreprocessorParser() = default;
     PreprocessorParser(const PreprocessorParser&) = delete;
     PreprocessorParser& operator=(const PreprocessorParser&) = delete;

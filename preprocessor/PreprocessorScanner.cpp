@@ -5,8 +5,8 @@
 
 namespace perlan {
 
-PreprocessorScanner::PreprocessorScanner(std::istream& in, std::ostream& out)
-    : input_(in, bufferSize), output_(out, bufferSize) {}
+PreprocessorScanner::PreprocessorScanner(std::istream& in, std::ostream& out, std::size_t bufferBytes)
+    : input_(in, bufferBytes), output_(out, bufferBytes) {}
 
 int PreprocessorScanner::advance() {
     if (mode_ == nullptr)

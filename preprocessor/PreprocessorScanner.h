@@ -23,7 +23,9 @@ public:
     /// Size of the input and of the output buffer, each.
     static constexpr std::size_t bufferSize = 1 << 18;
 
-    PreprocessorScanner(std::istream& in, std::ostream& out);
+    /// `bufferBytes` sizes each buffer; tests and fuzzers make it tiny so
+    /// that inputs cross buffer boundaries often.
+    PreprocessorScanner(std::istream& in, std::ostream& out, std::size_t bufferBytes = bufferSize);
     virtual ~PreprocessorScanner() = default;
     PreprocessorScanner(const PreprocessorScanner&) = delete;
     PreprocessorScanner& operator=(const PreprocessorScanner&) = delete;
