@@ -5,6 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include "common/CompilerError.h"
+
+/// Raised when the input cannot be read (an I/O error, not its end): a tool
+/// must never take a failed read for the end of the file and report success
+/// on a truncated input.
+class InputReadError : public CompilerError {
+public:
+    InputReadError() : CompilerError("Can not read input file") {}
+};
+
 /// Reads a stream byte by byte through a large buffer, so that scanners can
 /// take one character at a time without a stream call per character.
 class ByteReader {
@@ -14,7 +24,8 @@ public:
     explicit ByteReader(std::istream& in, std::size_t bufferSize = defaultBufferSize)
         : in_(in), buffer_(bufferSize) {}
 
-    /// The next byte (0 to 255), or -1 at the end of the input or after a read error.
+    /// The next byte (0 to 255), or -1 at the end of the input. Raises
+    /// InputReadError when the stream fails to read.
     int get() {
         if (position_ == filled_ && !refill()) return -1;
         return static_cast<unsigned char>(buffer_[position_++]);
@@ -33,15 +44,13 @@ public:
     /// Marks the first `count` bytes of buffered() as read.
     void skip(std::size_t count) { position_ += count; }
 
-    /// True when reading stopped on an error of the stream rather than at its end.
-    bool failed() const { return in_.bad(); }
-
 private:
     bool refill() {
         if (!in_) return false;
         in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
         filled_ = static_cast<std::size_t>(in_.gcount());
         position_ = 0;
+        if (in_.bad()) throw InputReadError();
         return filled_ > 0;
     }
 

@@ -3,6 +3,8 @@
 #include <exception>
 #include <fstream>
 
+#include "common/ByteReader.h"
+#include "common/CompilerError.h"
 #include "common/FileIdentity.h"
 #include "preprocessor/HeldBackWriter.h"
 #include "preprocessor/PreprocessorParser.h"
@@ -79,8 +81,11 @@ int runPerlan(int argc, const char* const* argv, std::ostream& err) {
             return outputNotOpened;
         }
         return translate(input, output, outputName, err);
+    } catch (const InputReadError&) {
+        err << "Can not read input file " << argv[1] << "\n" << std::flush;
+        return runError;
     } catch (const std::exception& error) {
-        err << error.what() << '\n' << std::flush;
+        err << errorText(error) << '\n' << std::flush;
         return runError;
     }
 }

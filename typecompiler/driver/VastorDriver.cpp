@@ -4,6 +4,7 @@
 #include <fstream>
 #include <memory>
 
+#include "common/ByteReader.h"
 #include "common/CompilerError.h"
 #include "common/FileIdentity.h"
 #include "typecompiler/driver/SwitchParsing.h"
@@ -54,6 +55,9 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         SpecificationParser parser(input, configuration, errors);
         parser.parse();
         return 0;
+    } catch (const InputReadError&) {
+        errors << "Can not read input file " << arguments.back() << '\n' << std::flush;
+        return -2;
     } catch (const std::exception& error) {
         errors << errorText(error) << '\n' << std::flush;
         return -2;

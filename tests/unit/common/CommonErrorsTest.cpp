@@ -43,7 +43,35 @@ TEST(ByteReader, DeliversEveryByteAcrossBufferBoundariesAndGivesOneBack) {
     }
     EXPECT_EQ(seen, text);
     EXPECT_EQ(reader.get(), -1);
-    EXPECT_FALSE(reader.failed());
+}
+
+// A stream buffer that delivers some bytes, then fails as a device would.
+class FailingBuffer : public std::streambuf {
+protected:
+    int_type underflow() override {
+        if (delivered_) throw std::ios_base::failure("read error");
+        delivered_ = true;
+        setg(bytes_, bytes_, bytes_ + 3);
+        return traits_type::to_int_type(bytes_[0]);
+    }
+
+private:
+    char bytes_[3] = {'a', 'b', 'c'};
+    bool delivered_ = false;
+};
+
+TEST(ByteReader, AReadErrorIsRaisedNotTakenForTheEnd) {
+    FailingBuffer failing;
+    std::istream in(&failing);
+    ByteReader reader(in, 2);
+    EXPECT_EQ(reader.get(), 'a');
+    EXPECT_EQ(reader.get(), 'b');
+    EXPECT_THROW(
+        {
+            while (reader.get() != -1) {
+            }
+        },
+        InputReadError);
 }
 
 }  // namespace
