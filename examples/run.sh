@@ -9,6 +9,7 @@ cd "$root"
 out="$(mkdir -p "${1:-build/examples}" && cd "${1:-build/examples}" && pwd)"
 
 build() {
+    bash scripts/install-deps.sh
     cmake --preset default >/dev/null
     cmake --build --preset default -j2
 }
@@ -22,5 +23,14 @@ preprocess_calc() {
     diff examples/calc/calc.yt "$out/calc/calc.y" || true
 }
 
+# The whole road: Vastor writes the type classes of a tiny typed expression
+# language, Perlan rewrites its grammar, byacc/J and javac build the checker,
+# which then runs on a sample program with type errors.
+run_exprlang() {
+    echo "== examples/exprlang: Vastor, Perlan, byaccj, javac, java"
+    bash examples/exprlang/run.sh build/bin "$out/exprlang"
+}
+
 build
 preprocess_calc
+run_exprlang

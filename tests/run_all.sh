@@ -3,6 +3,7 @@
 # UndefinedBehaviorSanitizer, and runs the whole test suite on both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 
 for preset in default sanitize; do
