@@ -35,10 +35,11 @@ SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable&
 }
 
 SpecificationParser::SpecificationParser(std::istream& input, std::ostream& output,
-                                         const SwitchTable& configuration, std::ostream& notices)
+                                         const SwitchTable& configuration, std::ostream& notices,
+                                         std::size_t inputBufferBytes)
     : output_(output),
       configuration_(configuration),
-      scanner_(input),
+      scanner_(input, inputBufferBytes),
       classBodyState_(scanner_),
       methodBodyState_(scanner_),
       topLevelState_(scanner_),

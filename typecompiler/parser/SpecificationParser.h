@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <fstream>
 #include <iostream>
 #include <istream>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ByteReader.h"
 #include "typecompiler/driver/SwitchTable.h"
 #include "typecompiler/parser/ClassTable.h"
 #include "typecompiler/parser/Parameter.h"
@@ -29,8 +31,10 @@ public:
     SpecificationParser(std::istream& input, const SwitchTable& configuration, std::ostream& notices = std::cerr);
 
     /// The same, writing Type.java's text to output instead of a file.
+    /// `inputBufferBytes` sizes the scanner's input buffer.
     SpecificationParser(std::istream& input, std::ostream& output, const SwitchTable& configuration,
-                        std::ostream& notices = std::cerr);
+                        std::ostream& notices = std::cerr,
+                        std::size_t inputBufferBytes = ByteReader::defaultBufferSize);
 
     SpecificationParser(const SpecificationParser&) = delete;
     SpecificationParser& operator=(const SpecificationParser&) = delete;

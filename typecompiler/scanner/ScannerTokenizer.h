@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <istream>
 #include <string>
 
@@ -13,7 +14,10 @@ class ScannerState;
 class ScannerTokenizer {
 public:
     /// Reads from the stream, which must outlive the scanner.
-    explicit ScannerTokenizer(std::istream& input) : input_(input) {}
+    /// `bufferBytes` sizes the input buffer; tests and fuzzers make it tiny
+    /// so that tokens cross buffer boundaries often.
+    explicit ScannerTokenizer(std::istream& input, std::size_t bufferBytes = ByteReader::defaultBufferSize)
+        : input_(input, bufferBytes) {}
 
     ScannerTokenizer(const ScannerTokenizer&) = delete;
     ScannerTokenizer& operator=(const ScannerTokenizer&) = delete;
