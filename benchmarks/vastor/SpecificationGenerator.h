@@ -1,0 +1,10 @@
+#pragma once
+
+#include <ostream>
+
+/// Writes a type specification of `classes` user classes, about ten methods
+/// each: eight drawn from a pool of signatures that many classes share, two of
+/// the class's own. Every third class has a code block; BaseType has a code
+/// block and overrides equalsTo, implicitCast and some shared signatures; one
+/// promoted type in ten has no class and gets a default class.
+void writeSpecification(std::ostream& out, long classes);
