@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 #include "common/Exception.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
@@ -183,7 +184,9 @@ void SpecificationParser::parseMethodDefinition() {
     scanner_.setState(methodBodyState_);
     nextCheck(METHOD_BODY, "Al leer el cuerpo del m\xE9" "todo");
     methodBody_ = scanner_.text();
-    classTable_.addMethod(Method(methodName_, methodResultType_, methodParameters_, methodBody_));
+    // The scratch fields are refilled for every method, so the record may take them over.
+    classTable_.addMethod(Method(std::move(methodName_), std::move(methodResultType_), std::move(methodParameters_),
+                                 std::move(methodBody_)));
     scanner_.setState(classBodyState_);
     advance();
 }
