@@ -1,0 +1,1 @@
+%{int x;%}%%expr : term {  try {  check($1);  } catch (Exception e) { SemanticValue.addError (e); }  }  | '}'  ;

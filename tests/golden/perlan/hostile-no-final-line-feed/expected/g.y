@@ -1,0 +1,3 @@
+%%
+expr : term { $$ = $1;  try {  check($1);  } catch (Exception e) { SemanticValue.addError (e); }  }
+%%
