@@ -119,20 +119,21 @@ int main(int argc, char** argv) {
     fs::remove_all(dir);
 
     const double megabyte = 1e6;
-    std::printf("best of %d runs; rate = Type.java bytes per wall-clock second\n\n", runs);
-    std::printf("%8s %10s %13s %9s %9s %9s %10s %9s %12s %12s\n", "classes", "spec MB", "Type.java MB", "wall s",
-                "CPU s", "MB/s", "peak MB", "peak/out", "wall growth", "CPU growth");
+    std::printf("best of %d runs; rates are Type.java bytes per second of wall clock and of CPU time\n\n", runs);
+    std::printf("%8s %8s %13s %8s %8s %9s %9s %8s %9s %12s %11s\n", "classes", "spec MB", "Type.java MB", "wall s",
+                "CPU s", "wall MB/s", "CPU MB/s", "peak MB", "peak/out", "wall growth", "CPU growth");
     for (std::size_t i = 0; i < results.size(); ++i) {
         const Measurement& m = results[i];
         const double peakBytes = static_cast<double>(m.best.peakKilobytes) * 1024;
-        std::printf("%8ld %10.2f %13.2f %9.4f %9.4f %9.1f %10.2f %9.2f", m.classes,
-                    m.specificationBytes / megabyte, m.outputBytes / megabyte, m.best.seconds, m.best.cpuSeconds,
-                    m.outputBytes / m.best.seconds / megabyte, peakBytes / megabyte, peakBytes / m.outputBytes);
+        std::printf("%8ld %8.2f %13.2f %8.4f %8.4f %9.1f %9.1f %8.2f %9.2f", m.classes, m.specificationBytes / megabyte,
+                    m.outputBytes / megabyte, m.best.seconds, m.best.cpuSeconds, m.outputBytes / m.best.seconds / megabyte,
+                    m.outputBytes / std::max(m.best.cpuSeconds, 1e-6) / megabyte, peakBytes / megabyte,
+                    peakBytes / m.outputBytes);
         if (i == 0) {
-            std::printf(" %12s %12s\n", "-", "-");
+            std::printf(" %12s %11s\n", "-", "-");
         } else {
             const Measurement& previous = results[i - 1];
-            std::printf(" %12.2f %12.2f\n", m.best.seconds / previous.best.seconds,
+            std::printf(" %12.2f %11.2f\n", m.best.seconds / previous.best.seconds,
                         m.best.cpuSeconds / std::max(previous.best.cpuSeconds, 1e-6));
         }
     }
