@@ -1,6 +1,7 @@
 #include "typecompiler/driver/VastorDriver.h"
 
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -53,6 +54,9 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         }
 
         SpecificationParser parser(input, configuration, errors);
+        std::error_code sizeUnknown;
+        const auto inputBytes = std::filesystem::file_size(inputName, sizeUnknown);
+        if (!sizeUnknown) parser.expectInputSize(inputBytes);
         parser.parse();
         return 0;
     } catch (const InputReadError&) {

@@ -25,6 +25,11 @@ public:
     /// The Java text written so far.
     const std::string& text() const { return text_; }
 
+    /// Makes room for about `bytes` of text up front, a hint only: a large
+    /// buffer then fills without being copied as it grows, in huge pages
+    /// where the system offers them.
+    void reserve(std::size_t bytes);
+
 protected:
     JavaWriter() = default;
 

@@ -69,6 +69,17 @@ void ClassTable::endClass() {
     if (currentClass_ != kBaseTypeName) userClassWriter_.endClass(classes_[currentClass_]);
 }
 
+void ClassTable::reserveForInput(std::size_t specificationBytes) {
+    // Type.java is typically about twice the specification; any writer may
+    // take most of it. Room that is never written costs no memory.
+    const std::size_t room = 2 * specificationBytes;
+    typeWriter_.reserve(room);
+    typeReferenceWriter_.reserve(room);
+    baseTypeWriter_.reserve(room);
+    userClassWriter_.reserve(room);
+    namedTypeWriter_.reserve(room);
+}
+
 void ClassTable::generate(std::ostream& out) {
     baseTypeWriter_.close();
     typeWriter_.writeTypeStrings(promotedTypes_);

@@ -55,6 +55,9 @@ public:
     void addMethod(const Method& method);
     /// Ends the definition of the current class.
     void endClass();
+    /// Sizes the writers' buffers for a specification of about this many
+    /// bytes; a hint only, for large inputs.
+    void reserveForInput(std::size_t specificationBytes);
     /// Finishes every class, adds default classes for promoted types nobody
     /// defined and writes Type.java's text to out in one go, then a line end,
     /// then flushes. The caller checks the state of out.

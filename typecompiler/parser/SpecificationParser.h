@@ -39,6 +39,10 @@ public:
     SpecificationParser(const SpecificationParser&) = delete;
     SpecificationParser& operator=(const SpecificationParser&) = delete;
 
+    /// Prepares the output buffers for a specification of about this many
+    /// bytes (a hint: large inputs are then written without regrowing them).
+    void expectInputSize(std::size_t bytes) { classTable_.reserveForInput(bytes); }
+
     /// Reads the whole specification and, when it is correct, writes
     /// Type.java in one go. Raises the first scanner, syntax or semantic
     /// error; raises std::runtime_error "Can not write output file Type.java"
