@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <istream>
 #include <ostream>
@@ -84,14 +85,14 @@ public:
                 if (kind == StopSet::stop) {
                     output_.commit(length + 1);
                     input_.skip(length + 1);
-                    line_ += lineFeeds;
+                    addLines(lineFeeds);
                     return static_cast<unsigned char>(byte);
                 }
                 lineFeeds += kind;  // 1 for a line feed, 0 for any other byte
             }
             output_.commit(room.size());
             input_.skip(room.size());
-            line_ += lineFeeds;
+            addLines(lineFeeds);
         }
     }
 
@@ -105,9 +106,13 @@ public:
     void write(std::string_view text) { output_.write(text); }
 
     /// Counts a line feed that a routine read itself.
-    void countLine() { ++line_; }
+    void countLine() { addLines(1); }
 
 private:
+    /// Adds to the line counter, which stops at INT_MAX rather than overflow
+    /// on inputs of more than 2^31 lines.
+    void addLines(int count) { line_ = count > INT_MAX - line_ ? INT_MAX : line_ + count; }
+
     /// Refills an empty input buffer; false at the end of the input.
     bool fillInput();
 
