@@ -5,9 +5,10 @@
 #include <fstream>
 #include <memory>
 
-#include "common/ByteReader.h"
 #include "common/CompilerError.h"
 #include "common/FileIdentity.h"
+#include "common/IoError.h"
+#include "common/Messages.h"
 #include "typecompiler/driver/SwitchParsing.h"
 #include "typecompiler/driver/SwitchTable.h"
 #include "typecompiler/driver/Usage.h"
@@ -47,11 +48,11 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         std::ifstream input;
         if (!common::isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
         if (!input.is_open()) {
-            errors << "Can not open input file " << inputName << std::flush;
+            errors << common::messages::cannotOpenInputFile << inputName << std::flush;
             return exitStatus::inputNotOpened;
         }
         if (inputIsAnOutput(inputName, configuration)) {
-            errors << "Can not write in the input file\n" << std::flush;
+            errors << common::messages::cannotWriteInInputFile << std::flush;
             return exitStatus::errorReported;
         }
 
@@ -62,7 +63,7 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         parser.parse();
         return exitStatus::success;
     } catch (const common::InputReadError&) {
-        errors << "Can not read input file " << arguments.back() << '\n' << std::flush;
+        errors << common::messages::cannotReadInputFile << arguments.back() << '\n' << std::flush;
         return exitStatus::errorReported;
     } catch (const std::exception& error) {
         errors << common::errorText(error) << '\n' << std::flush;

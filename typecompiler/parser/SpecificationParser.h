@@ -28,7 +28,7 @@ class SpecificationParser {
 public:
     /// Creates (or empties) Type.java in the working directory and, when the
     /// configuration has "API", writes TypeException.java below it. Raises
-    /// std::runtime_error "Can not create output file Type.java" when
+    /// OutputOpenError "Can not create output file Type.java" when
     /// Type.java cannot be opened.
     SpecificationParser(std::istream& input, const SwitchTable& configuration, std::ostream& notices = std::cerr);
 
@@ -47,7 +47,7 @@ public:
 
     /// Reads the whole specification and, when it is correct, writes
     /// Type.java in one go. Raises the first scanner, syntax or semantic
-    /// error; raises std::runtime_error "Can not write output file Type.java"
+    /// error; raises OutputWriteError "Can not write output file Type.java"
     /// when the text cannot be written.
     void parse();
 
