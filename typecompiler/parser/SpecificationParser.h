@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <fstream>
-#include <iostream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -30,12 +29,12 @@ public:
     /// configuration has "API", writes TypeException.java below it. Raises
     /// OutputOpenError "Can not create output file Type.java" when
     /// Type.java cannot be opened.
-    SpecificationParser(std::istream& input, const SwitchTable& configuration, std::ostream& notices = std::cerr);
+    SpecificationParser(std::istream& input, const SwitchTable& configuration, std::ostream& notices);
 
     /// The same, writing Type.java's text to output instead of a file.
     /// `inputBufferBytes` sizes the scanner's input buffer.
     SpecificationParser(std::istream& input, std::ostream& output, const SwitchTable& configuration,
-                        std::ostream& notices = std::cerr,
+                        std::ostream& notices,
                         std::size_t inputBufferBytes = common::ByteReader::defaultBufferSize);
 
     SpecificationParser(const SpecificationParser&) = delete;
