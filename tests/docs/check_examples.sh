@@ -7,6 +7,10 @@
 #                        a grammar, or rules that go between two %%: Perlan
 #                        must succeed (then, with byaccj, byacc/J must take
 #                        its output) or fail;
+#   java                 statements that use the Type.java of the last vastor
+#                        example: they are compiled and run as the body of a
+#                        main method that may throw;
+#   stdout               what the java example before prints, exactly;
 #   stderr               what the example before prints on standard error,
 #                        exactly (lines starting with "$ " are the command);
 #                        an example without one must print nothing;
@@ -29,7 +33,7 @@ roff=0
 [[ $document == *.[1-9] ]] && roff=1
 awk -v out="$scratch/examples" -v roff=$roff -f "$extractor" "$document"
 
-failures=0 examples=0
+failures=0 examples=0 last_vastor=
 for kind_file in "$scratch"/examples/*.kind; do
   [ -e "$kind_file" ] || break
   examples=$((examples + 1))
@@ -61,6 +65,24 @@ for kind_file in "$scratch"/examples/*.kind; do
       fi
       (cd "$work" && "$tools_dir/Perlan" g.yt g.y) 2>"$work/stderr" || status=$?
       ;;
+    java)
+      [ -n "$last_vastor" ] || { failed "comes before any specification"; continue; }
+      cp -r "$last_vastor/api" "$last_vastor/Type.java" "$work/"
+      { printf 'import es.corvena.dmq.typeChecking.errorHandling.TypeException;\n'
+        printf 'public class Example {\n    public static void main(String[] args) throws Exception {\n'
+        cat "$example.txt"
+        printf '    }\n}\n'; } >"$work/Example.java"
+      (cd "$work" && "${javac[@]}" -d classes Type.java Example.java $(find api -name '*.java')) \
+        >"$work/javac.err" 2>&1 || { failed "does not compile:
+$(head -n 20 "$work/javac.err")"; continue; }
+      (cd "$work" && java -XX:TieredStopAtLevel=1 -XX:+UseSerialGC -cp classes Example) \
+        >"$work/stdout" 2>"$work/stderr" || status=$?
+      if [ -f "$example.stdout" ] && ! cmp -s "$example.stdout" "$work/stdout"; then
+        failed "printed other output than the document shows:
+$(diff "$example.stdout" "$work/stdout" || true)"
+        continue
+      fi
+      ;;
   esac
 
   if [ -f "$example.stderr" ]; then
@@ -84,6 +106,7 @@ $(diff "$work/expected-stderr" "$work/stderr" || true)"; continue; }
       (cd "$work" && "${javac[@]}" -d classes Type.java $(find api -name '*.java')) >"$work/javac.err" 2>&1 ||
         { failed "gives a Type.java that javac rejects:
 $(head -n 20 "$work/javac.err")"; continue; }
+      last_vastor=$work
       ;;
     perlan | perlan-rules)
       if [ -f "$example.output" ]; then

@@ -2,10 +2,10 @@
 # files for check_examples.sh. A marker right before a code block
 #   <!-- check: KIND [FLAGS] -->        (Markdown, before a ``` fence)
 #   .\" check: KIND [FLAGS]             (manual page, before .EX; .in may come between)
-# says what the block is. An example (KIND vastor, perlan or perlan-rules)
-# goes to <out>/NN.txt, with "KIND FLAGS LINE" in <out>/NN.kind; a block
-# marked stderr or perlan-output belongs to the example before it and goes to
-# NN.stderr or NN.output. A block that looks like a specification or a
+# says what the block is. An example (KIND vastor, perlan, perlan-rules or
+# java) goes to <out>/NN.txt, with "KIND FLAGS LINE" in <out>/NN.kind; a block
+# marked stderr, stdout or perlan-output belongs to the example before it and
+# goes to NN.stderr, NN.stdout or NN.output. A block that looks like a specification or a
 # grammar but carries no marker is an error, so that no example goes
 # unchecked; "check: skip" exempts one.
 #   awk -v out=<dir> -v roff=<0|1> -f extract_examples.awk <document>
@@ -44,10 +44,10 @@ function end_block(   kind, flags, file) {
     flags = marker
     sub(/^[^ ]*/, "", flags)
     if (kind == "skip") return
-    if (kind == "stderr" || kind == "perlan-output") {
+    if (kind == "stderr" || kind == "stdout" || kind == "perlan-output") {
         if (count == 0) fail("a " kind " block before any example")
-        file = sprintf("%s/%02d.%s", out, count, kind == "stderr" ? "stderr" : "output")
-    } else if (kind == "vastor" || kind == "perlan" || kind == "perlan-rules") {
+        file = sprintf("%s/%02d.%s", out, count, kind == "perlan-output" ? "output" : kind)
+    } else if (kind == "vastor" || kind == "perlan" || kind == "perlan-rules" || kind == "java") {
         count++
         printf "%s%s %d\n", kind, flags, block_line > sprintf("%s/%02d.kind", out, count)
         file = sprintf("%s/%02d.txt", out, count)
