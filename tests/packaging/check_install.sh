@@ -16,6 +16,7 @@ cmake --install "$build_dir" --prefix "$prefix" >"$scratch/install.log" 2>&1 \
   || fail "cmake --install failed: $(cat "$scratch/install.log")"
 installed=(bin/Perlan share/man/man1/Perlan.1.gz share/doc/typetools/examples
            share/doc/typetools/README.md share/doc/typetools/docs/integration.md
+           share/doc/typetools/docs/guide.md
            share/cmake/typetools/typetoolsConfig.cmake share/cmake/typetools/typetoolsConfigVersion.cmake
            share/cmake/typetools/VastorRunTool.cmake)
 [ "$with_vastor" = 1 ] && installed+=(bin/Vastor share/man/man1/Vastor.1.gz)
