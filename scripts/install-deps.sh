@@ -19,6 +19,15 @@ command -v mandoc >/dev/null || packages+=(mandoc)
 command -v ninja >/dev/null || packages+=(ninja-build)
 command -v clang++ >/dev/null || packages+=(clang)
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || packages+=(libclang-rt-14-dev)
+# The build-tool integrations are built against, and tested with, Debian's
+# Maven, Gradle and Ant, offline: the Maven plugins the fixture project uses
+# come from Debian's system repository (junit5 for the junit-bom POM that
+# Debian's plexus-compiler names). Versions are pinned.
+for pinned in maven=3.8.7-1 gradle=4.4.1-18 ant=1.10.13-1 \
+              libmaven-compiler-plugin-java=3.10.1-2 libmaven-resources-plugin-java=3.3.0-1 \
+              libexec-maven-plugin-java=3.1.0-1 junit5=5.9.2-1; do
+  dpkg-query -W -f '${Status}' "${pinned%%=*}" 2>/dev/null | grep -q 'ok installed' || packages+=("$pinned")
+done
 
 [ ${#packages[@]} -eq 0 ] && exit 0
 if [ "$(id -u)" -ne 0 ]; then
