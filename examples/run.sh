@@ -9,7 +9,6 @@ cd "$root"
 out="$(mkdir -p "${1:-build/examples}" && cd "${1:-build/examples}" && pwd)"
 
 build() {
-    bash scripts/install-deps.sh
     cmake --preset default >/dev/null
     cmake --build --preset default -j2
 }
