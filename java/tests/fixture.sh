@@ -8,7 +8,9 @@
 #   5. a broken specification fails with types.spec:<line>: error: and leaves
 #      no Type.java; mending it recovers;
 #   6. a broken grammar fails with exprlang.yt:<line>: error: and leaves no
-#      rewritten grammar; mending it recovers.
+#      rewritten grammar; mending it recovers;
+#   0. before all of them, with no tools on PATH or installed, the build
+#      fails naming the option, PATH and the installed places.
 # usage: fixture.sh <tool>; the environment gives TOOLS_DIR (Vastor, Perlan),
 # EXAMPLE (examples/exprlang), EXPECTED (the checker's output), JARS (the
 # built jars), REPOSITORY (the built Maven repository), FIXTURE (the project
@@ -22,7 +24,11 @@ rm -rf "$SCRATCH"
 mkdir -p "$SCRATCH"
 project=$SCRATCH/project
 cp -r "$FIXTURE" "$project"
+path_without_tools=$PATH
 export PATH="$TOOLS_DIR:$PATH"
+# Short builds: a quick-starting JVM saves much of the CPU time.
+quick_jvm="-XX:TieredStopAtLevel=1 -XX:+UseSerialGC"
+export MAVEN_OPTS=$quick_jvm ANT_OPTS=$quick_jvm
 log=$SCRATCH/build.log
 status_of_build=0
 
@@ -50,8 +56,12 @@ gradle)
 	export GRADLE_USER_HOME=$SCRATCH/gradle-home
 	# One daemon of its own serves all builds of this test and is stopped at the end.
 	trap 'gradle --stop >/dev/null 2>&1 || true' EXIT
+	mkdir -p "$GRADLE_USER_HOME"
+	echo "org.gradle.jvmargs=$quick_jvm" >"$GRADLE_USER_HOME/gradle.properties"
 	build() { (cd "$project" && gradle --offline --console=plain "$@" compileJava) >"$log" 2>&1; }
 	with_executable() { build "-PvastorExecutable=$1"; }
+	# A daemon keeps the PATH it was started with (Gradle 4.4.1 on Java 17).
+	build_alone() { build --no-daemon; }
 	vastor_ran() { grep -qE '^(> Task )?:vastor$' "$log"; }
 	up_to_date() { grep -qE ':vastor UP-TO-DATE' "$log" && grep -qE ':perlan UP-TO-DATE' "$log"; }
 	# Gradle compares contents: a touch alone leaves the task up to date.
@@ -81,10 +91,18 @@ cp "$EXAMPLE/types.spec" "$spec"
 cp "$EXAMPLE/exprlang.yt" "$grammar"
 cp "$EXAMPLE"/{SemanticValue,Lexer,ExprLang}.java "$java_dir/"
 type_java=$out/vastor/Type.java
+declare -F build_alone >/dev/null || build_alone() { build; }
 checker_output() {
 	java -cp "$classes" ExprLang "$EXAMPLE/sample.expr" >"$SCRATCH/run.out" 2>&1 || true
 	sed -n '/^== java ExprLang/,$p' "$EXPECTED" | sed 1d | diff -u - "$SCRATCH/run.out"
 }
+
+# 0. No tools anywhere (where no installed one is in the way).
+if ! PATH=$path_without_tools command -v Vastor >/dev/null && [ ! -e /usr/bin/Vastor ] && [ ! -e /usr/local/bin/Vastor ]; then
+	! PATH=$path_without_tools build_alone || fail "the build passed without Vastor: $(cat "$log")"
+	grep -qE "(Vastor|Perlan) not found: .* is not set, no (Vastor|Perlan) is on PATH, and none is installed in .*/usr/bin" "$log" ||
+		fail "no message naming the option, PATH and the installed places: $(cat "$log")"
+fi
 
 # 1. Clean build.
 build || fail "clean build failed: $(cat "$log")"

@@ -35,6 +35,8 @@ public final class TranslatorTable {
 			"src/types.spec: error: Syntax error: x"},
 		{"configuration error", "Vastor Configuration Error :no API location especified with baseError Flag\n",
 			"src/types.spec: error: Vastor configuration: no API location especified with baseError Flag"},
+		{"line ends of CR LF", "Definition of Foo.boolean equalsTo (Type)\r\nSyntax error( line 3 ):x\r\n",
+			"src/types.spec: warning: Definition of Foo.boolean equalsTo (Type)\nsrc/types.spec:3: error: Syntax error: x"},
 		{"switch warning", "Vastor Switch Warning: Overriding existing switch OUTIMPL\n",
 			"src/types.spec: warning: Overriding existing switch OUTIMPL"},
 		{"notes, then an error",

@@ -43,6 +43,7 @@ public final class DiagnosticsTranslator {
 		while (start < text.length()) {
 			int end = text.indexOf('\n', start);
 			String line = text.substring(start, end < 0 ? text.length() : end);
+			if (line.endsWith("\r")) line = line.substring(0, line.length() - 1);
 			if (line.startsWith(SWITCH_WARNING)) {
 				diagnostics.add(new Diagnostic(Diagnostic.Severity.WARNING, file, 0,
 						line.substring(SWITCH_WARNING.length())));
