@@ -19,12 +19,20 @@ command -v mandoc >/dev/null || packages+=(mandoc)
 command -v ninja >/dev/null || packages+=(ninja-build)
 command -v clang++ >/dev/null || packages+=(clang)
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || packages+=(libclang-rt-14-dev)
+# The editor tests start Vim, Emacs and, for the TextMate grammars, Node.js
+# with the npm packages pinned in editors/tests/package-lock.json.
+command -v vim >/dev/null || packages+=(vim=2:9.0.1378-2+deb12u2)
+command -v emacs >/dev/null || packages+=(emacs-nox=1:28.2+1-15+deb12u4)
+command -v node >/dev/null || packages+=(nodejs=18.20.4+dfsg-1~deb12u3)
+command -v npm >/dev/null || packages+=(npm=9.2.0~ds1-1)
 
-[ ${#packages[@]} -eq 0 ] && exit 0
-if [ "$(id -u)" -ne 0 ]; then
-  echo "missing packages: ${packages[*]} (run as root, or install them with apt-get)" >&2
-  exit 1
+if [ ${#packages[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "missing packages: ${packages[*]} (run as root, or install them with apt-get)" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq "${packages[@]}"
 fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq "${packages[@]}"
+bash "$(dirname "$0")/../editors/tests/install-npm-packages.sh"

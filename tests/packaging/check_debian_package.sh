@@ -39,7 +39,9 @@ done
 
 contents=$(dpkg-deb -c "$deb")
 expected=(./usr/bin/Perlan ./usr/share/man/man1/Perlan.1 ./usr/share/cmake/Vastor/VastorConfig.cmake
-          ./usr/share/doc/typetools/examples/)
+          ./usr/share/doc/typetools/examples/ ./usr/share/vim/vimfiles/ftdetect/typetools.vim
+          './usr/share/emacs/site-lisp/elpa/typetools-[0-9.]+/typetools-pkg.el'
+          ./usr/share/typetools/textmate/package.json)
 [ "$with_vastor" = 1 ] && expected+=(./usr/bin/Vastor ./usr/share/man/man1/Vastor.1)
 for path in "${expected[@]}"; do
   grep -qE " $path\$" <<<"$contents" || fail "the package lacks $path"
