@@ -6,7 +6,7 @@
 namespace vastor {
 
 void BaseErrorSwitch::validate(const SwitchTable& table) const {
-    if (table.find("API") == nullptr)
+    if (table.find(switchKey::api) == nullptr)
         throw common::ConfigurationException("no API location especified with baseError Flag");
 }
 

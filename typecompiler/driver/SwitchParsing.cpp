@@ -5,6 +5,7 @@
 #include "common/ConfigurationException.h"
 #include "typecompiler/driver/BaseErrorSwitch.h"
 #include "typecompiler/driver/LanguageJavaSwitch.h"
+#include "typecompiler/driver/SwitchKeys.h"
 
 namespace vastor {
 
@@ -20,7 +21,8 @@ bool equalsIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 // The order of comparison; each entry is also the key of the switch made.
-constexpr const char* canonicalNames[] = {"LANGUAGE", "OUTHEADER", "OUTIMPL", "BASEERROR", "API", "TEParser"};
+constexpr const char* canonicalNames[] = {switchKey::language,  switchKey::outHeader, switchKey::outImpl,
+                                          switchKey::baseError, switchKey::api,       switchKey::teParser};
 
 }  // namespace
 
@@ -38,17 +40,17 @@ void parseSwitch(const std::string& argument, SwitchTable& table) {
 }
 
 std::unique_ptr<Switch> makeSwitch(const std::string& name, const std::string& value) {
-    if (equalsIgnoringCase(name, "LANGUAGE") && !equalsIgnoringCase(value, "JAVA"))
+    if (equalsIgnoringCase(name, switchKey::language) && !equalsIgnoringCase(value, javaLanguage))
         return std::make_unique<LanguageJavaSwitch>();
-    if (equalsIgnoringCase(name, "BASEERROR")) return std::make_unique<BaseErrorSwitch>(value);
+    if (equalsIgnoringCase(name, switchKey::baseError)) return std::make_unique<BaseErrorSwitch>(value);
     for (const char* canonical : canonicalNames)
         if (equalsIgnoringCase(name, canonical)) return std::make_unique<Switch>(canonical, value);
     return nullptr;
 }
 
 void addDefaultSwitches(SwitchTable& table) {
-    table.add(makeSwitch("LANGUAGE", "JAVA"));
-    table.add(makeSwitch("OUTIMPL", "Type.java"));
+    table.add(makeSwitch(switchKey::language, javaLanguage));
+    table.add(makeSwitch(switchKey::outImpl, typeJavaFile));
 }
 
 }  // namespace vastor

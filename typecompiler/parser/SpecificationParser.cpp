@@ -6,6 +6,7 @@
 #include "common/Exception.h"
 #include "common/IoError.h"
 #include "common/Messages.h"
+#include "typecompiler/driver/SwitchKeys.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
 #include "typecompiler/parser/Method.h"
 #include "typecompiler/scanner/TokenKinds.h"
@@ -14,17 +15,17 @@ namespace vastor {
 
 namespace {
 
-// The driver always stores "TEParser"; a table built elsewhere may lack it.
-std::string teParserClass(const SwitchTable& configuration) {
-    const Switch* entry = configuration.find("TEParser");
-    return entry ? entry->value() : "TEParser";
+// The driver always stores the TEParser entry; a table built elsewhere may lack it.
+std::string teParserClassOf(const SwitchTable& configuration) {
+    const Switch* entry = configuration.find(switchKey::teParser);
+    return entry ? entry->value() : teParserClass;
 }
 
 }  // namespace
 
 SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable& configuration,
                                          std::ostream& notices)
-    : file_("Type.java", std::ios::out | std::ios::trunc | std::ios::binary),
+    : file_(typeJavaFile, std::ios::out | std::ios::trunc | std::ios::binary),
       output_(file_),
       configuration_(configuration),
       scanner_(input),
@@ -32,7 +33,7 @@ SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable&
       methodBodyState_(scanner_),
       topLevelState_(scanner_),
       embeddedCodeState_(scanner_),
-      classTable_(scanner_.line(), teParserClass(configuration), notices) {
+      classTable_(scanner_.line(), teParserClassOf(configuration), notices) {
     if (!file_.is_open()) throw common::OutputOpenError("Can not create output file Type.java");
     writeTypeExceptionFile();
     scanner_.setState(topLevelState_);
@@ -48,16 +49,16 @@ SpecificationParser::SpecificationParser(std::istream& input, std::ostream& outp
       methodBodyState_(scanner_),
       topLevelState_(scanner_),
       embeddedCodeState_(scanner_),
-      classTable_(scanner_.line(), teParserClass(configuration), notices) {
+      classTable_(scanner_.line(), teParserClassOf(configuration), notices) {
     writeTypeExceptionFile();
     scanner_.setState(topLevelState_);
 }
 
 void SpecificationParser::writeTypeExceptionFile() {
-    const Switch* api = configuration_.find("API");
+    const Switch* api = configuration_.find(switchKey::api);
     if (!api) return;
     std::optional<std::string> baseError;
-    if (const Switch* base = configuration_.find("BASEERROR")) baseError = base->value();
+    if (const Switch* base = configuration_.find(switchKey::baseError)) baseError = base->value();
     vastor::writeTypeExceptionFile(api->value(), baseError);
 }
 
@@ -70,7 +71,7 @@ void SpecificationParser::parse() {
 
     classTable_.generate(output_);
     if (file_.is_open()) file_.close();
-    if (!output_) throw common::OutputWriteError(std::string(common::messages::cannotWriteOutputFile) + "Type.java");
+    if (!output_) throw common::OutputWriteError(std::string(common::messages::cannotWriteOutputFile) + typeJavaFile);
 }
 
 void SpecificationParser::parsePreamble() {
