@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/ConfigurationException.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/driver/BaseErrorSwitch.h"
 #include "typecompiler/driver/LanguageJavaSwitch.h"
 #include "typecompiler/driver/SwitchKeys.h"
@@ -28,14 +29,14 @@ constexpr const char* canonicalNames[] = {switchKey::language,  switchKey::outHe
 
 void parseSwitch(const std::string& argument, SwitchTable& table) {
     if (argument.empty() || argument.front() != '-')
-        throw common::ConfigurationException("Bad format in switch: " + argument + " must begin with '-'");
+        throw common::ConfigurationException(messages::switchWithoutMinus(argument));
     const auto equals = argument.find('=');
     if (equals == std::string::npos)
-        throw common::ConfigurationException("Bad format in switch: " + argument + " flags must be joined by '='");
+        throw common::ConfigurationException(messages::switchWithoutEquals(argument));
 
     const std::string name = argument.substr(1, equals - 1);
     std::unique_ptr<Switch> made = makeSwitch(name, argument.substr(equals + 1));
-    if (!made) throw common::ConfigurationException("unknown Switch: " + name);
+    if (!made) throw common::ConfigurationException(messages::unknownSwitch(name));
     table.add(std::move(made));
 }
 
