@@ -47,6 +47,12 @@ want junit5 5.9.2-1
 want clang 1:14.0-55.7~deb12u1
 want libclang-rt-dev 1:14.0-55.7~deb12u1
 
+# The editor tests: Vim, Emacs and, for the TextMate grammars, Node.js with
+# npm (the machine's own when it has them, else Debian's, below) and the npm
+# packages pinned in editors/tests/package-lock.json (installed at the end).
+want vim 2:9.0.1378-2+deb12u2
+want emacs-nox 1:28.2+1-15+deb12u4
+
 missing=()
 for pin in "${wanted[@]}"; do
   name=${pin%%=*} version=${pin#*=}
@@ -54,11 +60,16 @@ for pin in "${wanted[@]}"; do
   [ "$installed" = "installed $version" ] || missing+=("$pin")
 done
 
-[ ${#missing[@]} -eq 0 ] && exit 0
-if [ "$(id -u)" -ne 0 ]; then
-  echo "install-deps.sh: missing (run as root, or install them with apt-get): ${missing[*]}" >&2
-  exit 1
+command -v node >/dev/null || missing+=(nodejs=18.20.4+dfsg-1~deb12u3)
+command -v npm >/dev/null || missing+=(npm=9.2.0~ds1-1)
+
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps.sh: missing (run as root, or install them with apt-get): ${missing[*]}" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --allow-downgrades "${missing[@]}"
 fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --allow-downgrades "${missing[@]}"
+bash "$(dirname "$0")/../editors/tests/install-npm-packages.sh"

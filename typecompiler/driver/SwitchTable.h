@@ -1,18 +1,20 @@
 #pragma once
 
-#include <iostream>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "typecompiler/driver/Switch.h"
+
+namespace vastor {
 
 /// Vastor's configuration: switches by canonical key, in byte order of the
 /// keys ("API" < "BASEERROR" < ... < "LanguageJavaSwitch" < ... < "TEParser").
 class SwitchTable {
 public:
     /// Override warnings go to the given stream (standard error in the tool).
-    explicit SwitchTable(std::ostream& warnings = std::cerr) : warnings_(warnings) {}
+    explicit SwitchTable(std::ostream& warnings) : warnings_(warnings) {}
 
     SwitchTable(const SwitchTable&) = delete;
     SwitchTable& operator=(const SwitchTable&) = delete;
@@ -34,3 +36,5 @@ private:
     std::ostream& warnings_;
     std::map<std::string, std::unique_ptr<Switch>> switches_;
 };
+
+}  // namespace vastor

@@ -5,14 +5,17 @@
 #include <fstream>
 #include <memory>
 
-#include "common/ByteReader.h"
 #include "common/CompilerError.h"
 #include "common/FileIdentity.h"
+#include "common/IoError.h"
+#include "common/Messages.h"
 #include "typecompiler/driver/SwitchParsing.h"
 #include "typecompiler/driver/SwitchTable.h"
 #include "typecompiler/driver/Usage.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
 #include "typecompiler/parser/SpecificationParser.h"
+
+namespace vastor {
 
 namespace {
 
@@ -20,9 +23,9 @@ namespace {
 // Type.java, or with -API the TypeException.java, is the input file under
 // another name (./Type.java, a symbolic or a hard link).
 bool inputIsAnOutput(const std::string& inputName, const SwitchTable& configuration) {
-    if (isSameExistingFile(inputName, "Type.java")) return true;
+    if (common::isSameExistingFile(inputName, "Type.java")) return true;
     const Switch* api = configuration.find("API");
-    return api && isSameExistingFile(inputName, typeExceptionPath(api->value()));
+    return api && common::isSameExistingFile(inputName, typeExceptionPath(api->value()));
 }
 
 }  // namespace
@@ -30,7 +33,7 @@ bool inputIsAnOutput(const std::string& inputName, const SwitchTable& configurat
 int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
     if (arguments.size() < 2) {
         printUsage(errors);
-        return -1;
+        return exitStatus::badCommandLine;
     }
     try {
         SwitchTable configuration(errors);
@@ -43,14 +46,14 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
 
         // A directory opens as a stream on this platform but cannot be read.
         std::ifstream input;
-        if (!isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
+        if (!common::isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
         if (!input.is_open()) {
-            errors << "Can not open input file " << inputName << std::flush;
-            return -3;
+            errors << common::messages::cannotOpenInputFile << inputName << std::flush;
+            return exitStatus::inputNotOpened;
         }
         if (inputIsAnOutput(inputName, configuration)) {
-            errors << "Can not write in the input file\n" << std::flush;
-            return -2;
+            errors << common::messages::cannotWriteInInputFile << std::flush;
+            return exitStatus::errorReported;
         }
 
         SpecificationParser parser(input, configuration, errors);
@@ -58,12 +61,14 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         const auto inputBytes = std::filesystem::file_size(inputName, sizeUnknown);
         if (!sizeUnknown) parser.expectInputSize(inputBytes);
         parser.parse();
-        return 0;
-    } catch (const InputReadError&) {
-        errors << "Can not read input file " << arguments.back() << '\n' << std::flush;
-        return -2;
+        return exitStatus::success;
+    } catch (const common::InputReadError&) {
+        errors << common::messages::cannotReadInputFile << arguments.back() << '\n' << std::flush;
+        return exitStatus::errorReported;
     } catch (const std::exception& error) {
-        errors << errorText(error) << '\n' << std::flush;
-        return -2;
+        errors << common::errorText(error) << '\n' << std::flush;
+        return exitStatus::errorReported;
     }
 }
+
+}  // namespace vastor

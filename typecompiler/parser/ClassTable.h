@@ -1,6 +1,5 @@
 #pragma once
 
-#include <iostream>
 #include <map>
 #include <ostream>
 #include <set>
@@ -13,6 +12,8 @@
 #include "typecompiler/generator/TypeWriter.h"
 #include "typecompiler/generator/UserClassWriter.h"
 #include "typecompiler/parser/Method.h"
+
+namespace vastor {
 
 /// The model of one type specification while it is read. Each event is
 /// checked as it arrives (a violation throws a SemanticError at the current
@@ -31,7 +32,7 @@ public:
     /// line is the scanner's line counter, read whenever a check fails;
     /// teParserClass is the Java class the generated parser factory creates;
     /// notices receives the "Definition of" lines.
-    ClassTable(const int& line, const std::string& teParserClass, std::ostream& notices = std::cerr);
+    ClassTable(const int& line, const std::string& teParserClass, std::ostream& notices);
 
     ClassTable(const ClassTable&) = delete;
     ClassTable& operator=(const ClassTable&) = delete;
@@ -80,3 +81,5 @@ private:
     UserClassWriter userClassWriter_;
     NamedTypeWriter namedTypeWriter_;
 };
+
+}  // namespace vastor

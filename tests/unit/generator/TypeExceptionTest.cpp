@@ -2,12 +2,13 @@
 
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <unistd.h>
 
 #include "TestData.h"
+#include "common/IoError.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
 
+namespace vastor {
 namespace {
 
 namespace fs = std::filesystem;
@@ -30,7 +31,7 @@ struct ApiDirectory : ::testing::Test {
     std::string raised(const std::string& directory) {
         try {
             writeTypeExceptionFile(directory, std::nullopt);
-        } catch (const std::runtime_error& error) {
+        } catch (const common::IoError& error) {
             return error.what();
         }
         return "nothing raised";
@@ -59,3 +60,4 @@ TEST_F(ApiDirectory, AFailedWriteIsReported) {
 }
 
 }  // namespace
+}  // namespace vastor
