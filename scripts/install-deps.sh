@@ -31,6 +31,18 @@ want ninja-build 1.11.1-2~deb12u1
 want dpkg-dev 1.21.23
 want lintian 2.116.3+deb12u1
 
+# The build-tool integrations (java/) are built against, and tested with,
+# Debian's Maven, Gradle and Ant, offline: the Maven plugins the fixture
+# project uses come from Debian's system repository (junit5 for the junit-bom
+# POM that Debian's plexus-compiler names).
+want maven 3.8.7-1
+want gradle 4.4.1-18
+want ant 1.10.13-1
+want libmaven-compiler-plugin-java 3.10.1-2
+want libmaven-resources-plugin-java 3.3.0-1
+want libexec-maven-plugin-java 3.1.0-1
+want junit5 5.9.2-1
+
 # Fuzzing: clang with its runtime libraries (libFuzzer, the sanitizers).
 want clang 1:14.0-55.7~deb12u1
 want libclang-rt-dev 1:14.0-55.7~deb12u1

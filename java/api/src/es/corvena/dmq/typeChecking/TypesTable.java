@@ -18,6 +18,10 @@ public class TypesTable {
 	/** Built types by the text that asked for them and by their own name. */
 	private final Map<String, TypeIF> types = new HashMap<>();
 
+	/**
+	 * An empty table that builds types with factory and reads type
+	 * expressions with the parsers that parsers makes.
+	 */
 	public TypesTable(TypeFactoryIF factory, TEParserFactoryIF parsers) {
 		this.factory = factory;
 		this.parsers = parsers;

@@ -21,11 +21,14 @@ public class TEParser implements TEParserIF {
 	private final TypesTable table;
 	private int position;
 
+	/** A parser of input that builds its types in table. */
 	public TEParser(String input, TypesTable table) {
 		this.input = input;
 		this.table = table;
 	}
 
+	/** Reads the whole input as one type expression; a fault is a TypeException naming the column. */
+	@Override
 	public TypeIF parse() throws TypeException {
 		position = 0;
 		TypeIF type = type();

@@ -21,14 +21,17 @@ public final class TermList {
 		this.constructor = constructor;
 	}
 
+	/** Appends a type argument. */
 	public void add(TypeIF type) {
 		terms.add(type);
 	}
 
+	/** Appends a text argument. */
 	public void add(String text) {
 		terms.add(text);
 	}
 
+	/** The number of arguments. */
 	public int size() {
 		return terms.size();
 	}
