@@ -104,8 +104,11 @@ call s:Expect('build log', map(filter(getqflist(), 'v:val.valid'),
       \  ['other dir/t.spec', 7], ['other dir/t.spec', 2]])
 
 " Build steps that name the file in their messages.
-call setqflist([], ' ', {'lines': ['types.spec:7: error: Se esperaba el signo ='], 'efm': &l:errorformat})
-call s:Expect('file:line form', map(getqflist(), '[fnamemodify(bufname(v:val.bufnr), ":t"), v:val.lnum, v:val.type]'), [['types.spec', 7, 'e']])
+call setqflist([], ' ', {'efm': &l:errorformat, 'lines': [
+      \ 'types.spec:7: error: Syntax error: Se esperaba el signo =',
+      \ 'types.spec: warning: Definition of Foo.boolean equalsTo (Type)']})
+call s:Expect('file:line form', map(getqflist(), '[fnamemodify(bufname(v:val.bufnr), ":t"), v:val.lnum, v:val.type]'),
+      \ [['types.spec', 7, 'e'], ['types.spec', 0, 'w']])
 
 call writefile(s:failures, $SCRATCH . '/vim.failures')
 if empty(s:failures)
