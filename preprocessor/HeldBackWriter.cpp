@@ -30,7 +30,7 @@ void HeldBackWriter::finish() {
     send(buffer_.data(), size_);
     size_ = 0;
     out_.flush();
-    if (!out_) throw OutputWriteError();
+    if (!out_) throw common::OutputWriteError();
 }
 
 void HeldBackWriter::flushAllButTail() {
@@ -43,7 +43,7 @@ void HeldBackWriter::flushAllButTail() {
 void HeldBackWriter::send(const char* data, std::size_t count) {
     if (count == 0) return;
     out_.write(data, static_cast<std::streamsize>(count));
-    if (!out_) throw OutputWriteError();
+    if (!out_) throw common::OutputWriteError();
 }
 
 }  // namespace perlan

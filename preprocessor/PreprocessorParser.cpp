@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/Exception.h"
+#include "common/IoError.h"
 #include "preprocessor/Tokens.h"
 
 namespace perlan {
@@ -21,7 +22,7 @@ void PreprocessorParser::parse() {
         // Keep what was copied up to the error; the error itself is what gets reported.
         try {
             scanner_.finishOutput();
-        } catch (const OutputWriteError&) {
+        } catch (const common::OutputWriteError&) {
         }
         throw;
     }

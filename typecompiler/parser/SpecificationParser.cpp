@@ -1,10 +1,11 @@
 #include "typecompiler/parser/SpecificationParser.h"
 
 #include <optional>
-#include <stdexcept>
 #include <utility>
 
 #include "common/Exception.h"
+#include "common/IoError.h"
+#include "common/Messages.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
 #include "typecompiler/parser/Method.h"
 #include "typecompiler/scanner/TokenKinds.h"
@@ -32,7 +33,7 @@ SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable&
       topLevelState_(scanner_),
       embeddedCodeState_(scanner_),
       classTable_(scanner_.line(), teParserClass(configuration), notices) {
-    if (!file_.is_open()) throw std::runtime_error("Can not create output file Type.java");
+    if (!file_.is_open()) throw common::OutputOpenError("Can not create output file Type.java");
     writeTypeExceptionFile();
     scanner_.setState(topLevelState_);
 }
@@ -69,7 +70,7 @@ void SpecificationParser::parse() {
 
     classTable_.generate(output_);
     if (file_.is_open()) file_.close();
-    if (!output_) throw std::runtime_error("Can not write output file Type.java");
+    if (!output_) throw common::OutputWriteError(std::string(common::messages::cannotWriteOutputFile) + "Type.java");
 }
 
 void SpecificationParser::parsePreamble() {
