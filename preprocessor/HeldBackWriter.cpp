@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/InternalError.h"
+#include "preprocessor/PerlanMessages.h"
 
 namespace perlan {
 
@@ -22,7 +23,7 @@ void HeldBackWriter::writeAcrossFlushes(std::string_view bytes) {
 
 void HeldBackWriter::unwrite(std::size_t count) {
     if (count > maxUnwrite || count > size_)
-        throw common::InternalError("HeldBackWriter", __LINE__, "cannot take back bytes already written out");
+        throw common::InternalError("HeldBackWriter", __LINE__, messages::unwriteTooFar);
     size_ -= count;
 }
 

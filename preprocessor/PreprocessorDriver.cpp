@@ -7,6 +7,7 @@
 #include "common/FileIdentity.h"
 #include "common/IoError.h"
 #include "common/Messages.h"
+#include "preprocessor/PerlanMessages.h"
 #include "preprocessor/PreprocessorParser.h"
 
 namespace perlan {
@@ -46,8 +47,8 @@ int runPerlan(int argc, const char* const* argv, std::ostream& err) {
         const int arguments = argc - 1;
         if (arguments != 1 && arguments != 2) {
             // argv[0] may be missing when the program is started without any argument vector.
-            const char* program = argc > 0 ? argv[0] : "Perlan";
-            err << "\n\tUsage: " << program << " input_file [output_file]\n" << std::flush;
+            const char* program = argc > 0 ? argv[0] : messages::programName;
+            err << messages::usage(program) << std::flush;
             return exitStatus::badCommandLine;
         }
         const std::string inputName = argv[1];
@@ -71,7 +72,7 @@ int runPerlan(int argc, const char* const* argv, std::ostream& err) {
         }
         std::ofstream output(outputName, std::ios::out | std::ios::trunc | std::ios::binary);
         if (!output.is_open()) {
-            err << "Can not open output file " << outputName << std::flush;
+            err << messages::cannotOpenOutputFile << outputName << std::flush;
             return exitStatus::outputNotOpened;
         }
         return translate(input, output, outputName, err);

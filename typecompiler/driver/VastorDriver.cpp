@@ -9,6 +9,7 @@
 #include "common/FileIdentity.h"
 #include "common/IoError.h"
 #include "common/Messages.h"
+#include "typecompiler/driver/SwitchKeys.h"
 #include "typecompiler/driver/SwitchParsing.h"
 #include "typecompiler/driver/SwitchTable.h"
 #include "typecompiler/driver/Usage.h"
@@ -23,8 +24,8 @@ namespace {
 // Type.java, or with -API the TypeException.java, is the input file under
 // another name (./Type.java, a symbolic or a hard link).
 bool inputIsAnOutput(const std::string& inputName, const SwitchTable& configuration) {
-    if (common::isSameExistingFile(inputName, "Type.java")) return true;
-    const Switch* api = configuration.find("API");
+    if (common::isSameExistingFile(inputName, typeJavaFile)) return true;
+    const Switch* api = configuration.find(switchKey::api);
     return api && common::isSameExistingFile(inputName, typeExceptionPath(api->value()));
 }
 
@@ -40,8 +41,8 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         addDefaultSwitches(configuration);
         for (std::size_t i = 1; i + 1 < arguments.size(); ++i) parseSwitch(arguments[i], configuration);
         const std::string& inputName = arguments.back();
-        configuration.add(std::make_unique<Switch>("INPUTFILE", inputName));
-        configuration.add(std::make_unique<Switch>("TEParser", "TEParser"));
+        configuration.add(std::make_unique<Switch>(switchKey::inputFile, inputName));
+        configuration.add(std::make_unique<Switch>(switchKey::teParser, teParserClass));
         configuration.validate();
 
         // A directory opens as a stream on this platform but cannot be read.
