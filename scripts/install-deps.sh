@@ -80,7 +80,13 @@ if [ ${#missing[@]} -gt 0 ] || [ ${#other[@]} -gt 0 ]; then
   else
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
-    apt-get install -y -qq --allow-downgrades "${missing[@]}" "${other[@]}"
+    pins=("${missing[@]}" "${other[@]}")
+    if ! apt-get install -y -qq --allow-downgrades "${pins[@]}"; then
+      # A Debian point release may withdraw a pinned version: a build that
+      # works at the archive's current one beats no build at all.
+      echo "install-deps.sh: a pinned version is no longer offered; installing the current ones" >&2
+      apt-get install -y -qq "${pins[@]%%=*}"
+    fi
   fi
 fi
 bash "$(dirname "$0")/../editors/tests/install-npm-packages.sh"
