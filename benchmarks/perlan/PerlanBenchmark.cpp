@@ -11,6 +11,7 @@
 // character literal, a comment and a typechecking block.
 //
 // usage: perlan_benchmark [megabytes] [runs] [path-to-Perlan]
+//        perlan_benchmark --grammar <megabytes> <file> [dense]   (only writes one, for profiling)
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -196,6 +197,10 @@ bool measureShape(const std::string& perlan, const fs::path& dir, const char* sh
 }  // namespace
 
 int main(int argc, char** argv) {
+    if ((argc == 4 || argc == 5) && std::string(argv[1]) == "--grammar") {
+        buildGrammar(argv[3], std::strtoul(argv[2], nullptr, 10) << 20, argc == 5 && std::string(argv[4]) == "dense");
+        return fs::exists(argv[3]) ? 0 : 1;
+    }
     const std::size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 50;
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
     const std::string perlan = argc > 3 ? argv[3] : PERLAN_PATH;
