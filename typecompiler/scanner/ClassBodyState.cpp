@@ -4,12 +4,14 @@
 #include "typecompiler/scanner/ScannerMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
+namespace vastor {
+
 int ClassBodyState::nextToken() {
     enum class SubState { start, afterPercent, afterSlash, blockComment, blockCommentStar, lineComment };
     SubState state = SubState::start;
     for (;;) {
         const int c = read();
-        if (c == endOfInput) throw LexicalError(line(), scannerMessages::endOfInputInClassBody);
+        if (c == endOfInput) throw common::LexicalError(line(), scannerMessages::endOfInputInClassBody);
         switch (state) {
         case SubState::start:
             switch (c) {
@@ -33,11 +35,11 @@ int ClassBodyState::nextToken() {
                     unread(c);
                     return METHOD_START;
                 }
-                throw LexicalError(line(), scannerMessages::characterNotAccepted(static_cast<char>(c)));
+                throw common::LexicalError(line(), scannerMessages::characterNotAccepted(static_cast<char>(c)));
             }
             break;
         case SubState::afterPercent:
-            if (c != '{') throw LexicalError(line(), scannerMessages::braceExpectedAfterPercent(static_cast<char>(c)));
+            if (c != '{') throw common::LexicalError(line(), scannerMessages::braceExpectedAfterPercent(static_cast<char>(c)));
             return CODE_START;
         case SubState::afterSlash:
             // A lone slash is dropped together with the character after it.
@@ -60,3 +62,5 @@ int ClassBodyState::nextToken() {
         }
     }
 }
+
+}  // namespace vastor

@@ -4,6 +4,8 @@
 #include "typecompiler/scanner/ScannerMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
+namespace vastor {
+
 namespace {
 
 // Bytes that may change the sub-state; runs of other bytes are taken at once.
@@ -27,7 +29,7 @@ int EmbeddedCodeState::nextToken() {
         default: break;
         }
         const int c = read();
-        if (c == endOfInput) throw LexicalError(line(), scannerMessages::endOfInputInEmbeddedCode);
+        if (c == endOfInput) throw common::LexicalError(line(), scannerMessages::endOfInputInEmbeddedCode);
         block.push_back(static_cast<char>(c));
         switch (state) {
         case SubState::code:
@@ -77,3 +79,5 @@ int EmbeddedCodeState::nextToken() {
         }
     }
 }
+
+}  // namespace vastor

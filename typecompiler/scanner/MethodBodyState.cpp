@@ -6,6 +6,8 @@
 #include "typecompiler/scanner/ScannerMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
+namespace vastor {
+
 namespace {
 
 // Bytes that may change the sub-state; runs of other bytes are taken at once.
@@ -42,7 +44,7 @@ int MethodBodyState::nextToken() {
         default: break;
         }
         const int c = read();
-        if (c == endOfInput) throw LexicalError(line(), scannerMessages::endOfInputInMethodBody);
+        if (c == endOfInput) throw common::LexicalError(line(), scannerMessages::endOfInputInMethodBody);
         body.push_back(static_cast<char>(c));
         switch (state) {
         case SubState::code:
@@ -109,3 +111,5 @@ int MethodBodyState::nextToken() {
         }
     }
 }
+
+}  // namespace vastor

@@ -3,6 +3,10 @@
 #include "common/InternalError.h"
 #include "typecompiler/scanner/ScannerMessages.h"
 
+namespace vastor {
+
 void ScannerState::unknownSubState() const {
-    throw InternalError(scannerMessages::internalErrorFile, line(), scannerMessages::unknownState);
+    throw common::InternalError(scannerMessages::internalErrorFile, line(), scannerMessages::unknownState);
 }
+
+}  // namespace vastor

@@ -9,6 +9,8 @@
 
 #include "typecompiler/scanner/ScannerTokenizer.h"
 
+namespace vastor {
+
 /// A set of byte values, as ScannerState::appendRun() takes it.
 using ByteSet = std::array<bool, 256>;
 
@@ -80,3 +82,5 @@ protected:
 private:
     ScannerTokenizer& scanner_;
 };
+
+}  // namespace vastor

@@ -4,6 +4,8 @@
 #include "typecompiler/scanner/ScannerMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
+namespace vastor {
+
 int TopLevelState::nextToken() {
     enum class SubState { start, afterSlash, blockComment, blockCommentStar, lineComment };
     SubState state = SubState::start;
@@ -36,7 +38,7 @@ int TopLevelState::nextToken() {
                 return c;
             default:
                 if (isLetter(c)) return readIdentifier(static_cast<char>(c));
-                throw LexicalError(line(), scannerMessages::characterNotAllowed(static_cast<char>(c)));
+                throw common::LexicalError(line(), scannerMessages::characterNotAllowed(static_cast<char>(c)));
             }
             break;
         case SubState::afterSlash:
@@ -74,3 +76,5 @@ int TopLevelState::readIdentifier(char first) {
     setText(std::move(word));
     return kind;
 }
+
+}  // namespace vastor
