@@ -11,11 +11,11 @@ namespace vastor {
 namespace {
 
 // Bytes that may change the sub-state; runs of other bytes are taken at once.
-constexpr auto codeStops = byteSet("\"'/{}");
-constexpr auto stringStops = byteSet("\"\\");
-constexpr auto characterStops = byteSet("'\\");
-constexpr auto blockCommentStops = byteSet("*");
-constexpr auto lineCommentStops = byteSet("\n");
+constexpr common::StopSet codeStops("\"'/{}");
+constexpr common::StopSet stringStops("\"\\");
+constexpr common::StopSet characterStops("'\\");
+constexpr common::StopSet blockCommentStops("*");
+constexpr common::StopSet lineCommentStops("\n");
 
 }  // namespace
 
