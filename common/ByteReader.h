@@ -5,31 +5,25 @@
 #include <string_view>
 
 #include "common/ByteBuffer.h"
-#include "common/CompilerError.h"
+#include "common/IoError.h"
 
 namespace common {
-
-/// Raised when the input cannot be read (an I/O error, not its end): a tool
-/// must never take a failed read for the end of the file and report success
-/// on a truncated input.
-class InputReadError : public CompilerError {
-public:
-    InputReadError() : CompilerError("Can not read input file") {}
-};
 
 /// Reads a stream byte by byte through a large buffer, so that scanners can
 /// take one character at a time without a stream call per character.
 class ByteReader {
 public:
     static constexpr std::size_t defaultBufferSize = 1 << 16;
+    /// What get() returns when no byte is left.
+    static constexpr int endOfInput = -1;
 
     explicit ByteReader(std::istream& in, std::size_t bufferSize = defaultBufferSize)
         : in_(in), buffer_(bufferSize) {}
 
-    /// The next byte (0 to 255), or -1 at the end of the input. Raises
-    /// InputReadError when the stream fails to read.
+    /// The next byte (0 to 255), or endOfInput at the end of the input.
+    /// Raises InputReadError when the stream fails to read.
     int get() {
-        if (position_ == filled_ && !refill()) return -1;
+        if (position_ == filled_ && !refill()) return endOfInput;
         return static_cast<unsigned char>(buffer_[position_++]);
     }
 

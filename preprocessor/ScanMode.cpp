@@ -4,6 +4,7 @@
 
 #include "common/Exception.h"
 #include "common/StopSet.h"
+#include "preprocessor/PerlanMessages.h"
 #include "preprocessor/Tokens.h"
 
 namespace perlan {
@@ -70,12 +71,12 @@ void ScanMode::skipLiteral(int quote) {
     for (;;) {
         int ch = scanner_.copyThrough(stops);
         if (ch == endOfInput)
-            throw common::LexicalError(scanner_.line(), "end-of-file found in the middle of a literal");
+            throw common::LexicalError(scanner_.line(), messages::endOfFileInLiteral);
         if (ch == quote) return;
         // A backslash: the next byte is taken literally, whatever it is.
         ch = scanner_.readAndCopy();
         if (ch == endOfInput)
-            throw common::LexicalError(scanner_.line(), "end-of-file found in the middle of a literal");
+            throw common::LexicalError(scanner_.line(), messages::endOfFileInLiteral);
         if (ch == '\n') scanner_.countLine();
     }
 }
@@ -91,7 +92,7 @@ void ScanMode::skipBlockComment() {
         int ch = scanner_.copyThrough(blockCommentStops);
         while (ch == '*') ch = scanner_.readAndCopy();
         if (ch == endOfInput)
-            throw common::LexicalError(scanner_.line(), "end-of-file found in the middle of a comment");
+            throw common::LexicalError(scanner_.line(), messages::endOfFileInComment);
         if (ch == '/') return;  // it follows a star
         if (ch == '\n') scanner_.countLine();
     }
@@ -113,7 +114,7 @@ void ScanMode::scanTypechecking() {
     for (;;) {
         ch = state == EndMarker::other ? scanner_.copyThrough(typecheckingStops) : scanner_.readAndCopy();
         if (ch == endOfInput)
-            throw common::LexicalError(scanner_.line(), "end-of-file found in while scanning typechecking");
+            throw common::LexicalError(scanner_.line(), messages::endOfFileInTypechecking);
         if (ch == '"' || ch == '\'') {
             skipLiteral(ch);
             state = EndMarker::other;

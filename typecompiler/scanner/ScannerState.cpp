@@ -1,12 +1,48 @@
 #include "typecompiler/scanner/ScannerState.h"
 
-#include "common/InternalError.h"
-#include "typecompiler/scanner/ScannerMessages.h"
-
 namespace vastor {
 
-void ScannerState::unknownSubState() const {
-    throw common::InternalError(scannerMessages::internalErrorFile, line(), scannerMessages::unknownState);
+namespace {
+
+// Bytes that may end a run inside a comment or literal; runs of other bytes are taken at once.
+constexpr common::StopSet blockCommentStops("*");
+constexpr common::StopSet lineCommentStops("\n");
+constexpr common::StopSet doubleQuotedStops("\"\\");
+constexpr common::StopSet singleQuotedStops("'\\");
+
+}  // namespace
+
+bool ScannerState::passComment(std::string* text) {
+    const int first = readInto(text);
+    if (first == '/') {
+        for (;;) {
+            if (text != nullptr) appendRun(*text, lineCommentStops);
+            const int c = readInto(text);
+            if (c == endOfInput) return false;
+            if (c == '\n') return true;
+        }
+    }
+    if (first != '*') return first != endOfInput;  // a lone slash: the byte after it is dropped unexamined
+    for (;;) {
+        if (text != nullptr) appendRun(*text, blockCommentStops);
+        int c = readInto(text);
+        while (c == '*') {
+            c = readInto(text);
+            if (c == '/') return true;
+        }
+        if (c == endOfInput) return false;
+    }
+}
+
+bool ScannerState::passLiteral(std::string& text, char quote) {
+    const common::StopSet& stops = quote == '"' ? doubleQuotedStops : singleQuotedStops;
+    for (;;) {
+        appendRun(text, stops);
+        int c = readInto(&text);
+        if (c == '\\') c = readInto(&text);
+        else if (c == quote) return true;
+        if (c == endOfInput) return false;
+    }
 }
 
 }  // namespace vastor

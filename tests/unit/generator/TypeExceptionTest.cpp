@@ -2,10 +2,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <unistd.h>
 
 #include "TestData.h"
+#include "common/IoError.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
 
 namespace vastor {
@@ -31,7 +31,7 @@ struct ApiDirectory : ::testing::Test {
     std::string raised(const std::string& directory) {
         try {
             writeTypeExceptionFile(directory, std::nullopt);
-        } catch (const std::runtime_error& error) {
+        } catch (const common::IoError& error) {
             return error.what();
         }
         return "nothing raised";
