@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the packages needed to build the tools, run the
 # examples, run every test and fuzz, each at the version Debian 12 has.
-# Does nothing when all of them are there at that version; without root it
-# only names what is missing.
+# Does nothing when all of them are there at that version. Without root it
+# installs nothing: it accepts packages at other versions (with a note) and
+# fails, naming them, only when packages are absent.
 #
 # Each block below lists what one part of the project needs, one
 # `want <package> <version>` per line; add a block for a new part.
@@ -53,23 +54,33 @@ want libclang-rt-dev 1:14.0-55.7~deb12u1
 want vim 2:9.0.1378-2+deb12u2
 want emacs-nox 1:28.2+1-15+deb12u4
 
-missing=()
+# Packages that are absent, and packages installed at another version.
+missing=() other=()
 for pin in "${wanted[@]}"; do
   name=${pin%%=*} version=${pin#*=}
   installed=$(dpkg-query -W -f='${db:Status-Status} ${Version}' "$name" 2>/dev/null || true)
-  [ "$installed" = "installed $version" ] || missing+=("$pin")
+  case $installed in
+    "installed $version") ;;
+    installed\ *) other+=("$pin") ;;
+    *) missing+=("$pin") ;;
+  esac
 done
 
 command -v node >/dev/null || missing+=(nodejs=18.20.4+dfsg-1~deb12u3)
 command -v npm >/dev/null || missing+=(npm=9.2.0~ds1-1)
 
-if [ ${#missing[@]} -gt 0 ]; then
+if [ ${#missing[@]} -gt 0 ] || [ ${#other[@]} -gt 0 ]; then
   if [ "$(id -u)" -ne 0 ]; then
-    echo "install-deps.sh: missing (run as root, or install them with apt-get): ${missing[*]}" >&2
-    exit 1
+    # Without root, packages at other versions are used as they are.
+    [ ${#other[@]} -eq 0 ] || echo "install-deps.sh: not at the pinned version: ${other[*]}" >&2
+    if [ ${#missing[@]} -gt 0 ]; then
+      echo "install-deps.sh: missing (run as root, or install them with apt-get): ${missing[*]}" >&2
+      exit 1
+    fi
+  else
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --allow-downgrades "${missing[@]}" "${other[@]}"
   fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --allow-downgrades "${missing[@]}"
 fi
 bash "$(dirname "$0")/../editors/tests/install-npm-packages.sh"

@@ -91,19 +91,24 @@ endfunction
 call s:Make('vastor', 'broken.spec', 5)
 call s:Make('perlan', 'broken.yt', 2)
 
-" A build log that echoes the command line (as make does) names the file.
+" A build log (messages.txt) that echoes the command lines, as make does: each
+" message belongs to the input of the last Vastor or Perlan command above it.
 edit! $SAMPLES/sample.spec
 compiler vastor
-call writefile(readfile($SAMPLES . '/broken.spec'), $SCRATCH . '/echoed file.spec')
-let &l:makeprg = 'cd ' . shellescape($SCRATCH) . ' && (echo "Vastor -API=lib ''echoed file.spec'' 2>&1"; Vastor "echoed file.spec")'
+let &l:makeprg = 'cat ' . shellescape($SAMPLES . '/messages.txt')
 execute 'cd ' . fnameescape($SCRATCH)
 silent make
-let s:errors = filter(getqflist(), 'v:val.valid')
-call s:Expect('echoed command', map(s:errors, '[fnamemodify(bufname(v:val.bufnr), ":p"), v:val.lnum]'), [[$SCRATCH . '/echoed file.spec', 5]])
+call s:Expect('build log', map(filter(getqflist(), 'v:val.valid'),
+      \ '[fnamemodify(bufname(v:val.bufnr), ":p")[strlen($SCRATCH) + 1 :], v:val.lnum]'),
+      \ [['types.spec', 1], ['types.spec', 3], ['grammar.yt', 9], ['grammar.yt', 4],
+      \  ['other dir/t.spec', 7], ['other dir/t.spec', 2]])
 
 " Build steps that name the file in their messages.
-call setqflist([], ' ', {'lines': ['types.spec:7: error: Se esperaba el signo ='], 'efm': &l:errorformat})
-call s:Expect('file:line form', map(getqflist(), '[bufname(v:val.bufnr), v:val.lnum, v:val.type]'), [['types.spec', 7, 'e']])
+call setqflist([], ' ', {'efm': &l:errorformat, 'lines': [
+      \ 'types.spec:7: error: Syntax error: Se esperaba el signo =',
+      \ 'types.spec: warning: Definition of Foo.boolean equalsTo (Type)']})
+call s:Expect('file:line form', map(getqflist(), '[fnamemodify(bufname(v:val.bufnr), ":t"), v:val.lnum, v:val.type]'),
+      \ [['types.spec', 7, 'e'], ['types.spec', 0, 'w']])
 
 call writefile(s:failures, $SCRATCH . '/vim.failures')
 if empty(s:failures)

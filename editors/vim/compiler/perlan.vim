@@ -18,11 +18,13 @@ set cpo&vim
 " names the output.
 CompilerSet makeprg=Perlan\ %:S\ $*
 " Its messages carry the line only; typetools#TrackMake gives the entries
-" their file. The last form is that of build steps that name the file.
+" their file. The last forms are those of build steps that name the file.
 CompilerSet errorformat=
       \%+EScanner\ error(\ line\ %l\ ):%m,
       \%+ESyntax\ error(\ line\ %l\ ):%m,
-      \%f:%l:\ %trror:\ %m
+      \%f:%l:\ %trror:\ %m,
+      \%f:\ %trror:\ %m,
+      \%f:\ %tarning:\ %m
 
 call typetools#TrackMake()
 

@@ -176,8 +176,14 @@ public final class Generator {
 	}
 
 	private GenerationFailure failure(Diagnostic... errors) {
-		for (Diagnostic error : errors) log.error(error.toString());
-		return new GenerationFailure(tool.program() + " failed: " + errors[0], Arrays.asList(errors));
+		// Also in the failure's message, each on a line of its own: some consoles
+		// (Gradle's plain one) start the log on the line of the task's name.
+		StringBuilder message = new StringBuilder(tool.program()).append(" failed:");
+		for (Diagnostic error : errors) {
+			log.error(error.toString());
+			message.append('\n').append(error);
+		}
+		return new GenerationFailure(message.toString(), Arrays.asList(errors));
 	}
 
 	/** Moves the new files into the output folder; a file whose text did not change keeps its time. */
