@@ -23,20 +23,9 @@ int ActionMode::scan() {
         case '\'':
             skipLiteral(ch);
             break;
-        case '/': {
-            int next = scanner_.read();
-            if (next == PreprocessorScanner::endOfInput) break;
-            if (next == '/') {
-                scanner_.copy(next);
-                skipLineComment();
-            } else if (next == '*') {
-                scanner_.copy(next);
-                scanTypechecking();
-            } else {
-                scanner_.putBack();
-            }
+        case '/':
+            scanAfterSlash(true);
             break;
-        }
         case '{':
             ++depth;
             break;

@@ -46,23 +46,29 @@ int ScanMode::nextToken(const common::StopSet& watched) {
             scanner_.putBack();
             break;
         }
-        case '/': {
-            int next = scanner_.read();
-            if (next == endOfInput) break;
-            if (next == '/') {
-                scanner_.copy(next);
-                skipLineComment();
-            } else if (next == '*') {
-                scanner_.copy(next);
-                skipBlockComment();
-            } else {
-                scanner_.putBack();
-            }
+        case '/':
+            scanAfterSlash(false);
             break;
-        }
         default:
             return ch;
         }
+    }
+}
+
+void ScanMode::scanAfterSlash(bool inAction) {
+    int next = scanner_.read();
+    if (next == endOfInput) return;
+    if (next == '/') {
+        scanner_.copy(next);
+        skipLineComment();
+    } else if (next == '*') {
+        scanner_.copy(next);
+        if (inAction)
+            scanTypechecking();
+        else
+            skipBlockComment();
+    } else {
+        scanner_.putBack();
     }
 }
 

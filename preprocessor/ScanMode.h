@@ -26,6 +26,9 @@ protected:
     /// and no blank, so that what it skips are blanks and tokens the caller
     /// would pass over, and every stop is a token or starts one.
     int nextToken(const common::StopSet& watched);
+    /// After a "/" was copied: copies a comment that follows, or puts the byte
+    /// back. In an action a "/*" may open a typechecking block instead.
+    void scanAfterSlash(bool inAction);
     /// Copies a quoted literal up to its closing `quote`; the opening one was copied.
     void skipLiteral(int quote);
     /// Copies a "//" comment up to and including its line feed; "//" was copied.
