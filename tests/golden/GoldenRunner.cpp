@@ -5,15 +5,20 @@
 //   expected/  every file that the run creates or changes, byte for byte
 //   stderr     the expected standard error bytes (absent: empty)
 //   stdout     the expected standard output bytes (absent: empty)
-//   status     the expected exit status (absent: 0)
+//   status     the expected exit status, a decimal number (absent: 0)
 // Any other file created or changed in the scratch directory is a failure,
-// so an input that is modified or an output that should not exist is caught.
+// so an input that is modified or an output that should not exist is caught;
+// so is a file of in/ that is gone after the run.
 //
-// usage: GoldenRunner <tools-dir> <case-dir> [--update]
+// usage: GoldenRunner <tools-dir> <case-dir> [--update] [--scratch <dir>]
 // With --update the expectations are rewritten from the actual run.
+// The run happens in <dir>/work (emptied first; default: a fresh folder in
+// the system's temporary folder). The folder of a failed case is kept for a
+// look and its path printed; that of a passed case is removed.
 
 #include <sys/wait.h>
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +26,7 @@
 #include <iostream>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -91,16 +97,48 @@ std::vector<fs::path> regularFiles(const fs::path& root) {
     return files;
 }
 
+// The expected exit status: a decimal number, blanks and line ends around it
+// allowed. Anything else is a broken case, not status 0.
+std::optional<int> parseStatus(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    const auto last = text.find_last_not_of(" \t\r\n");
+    if (first == std::string::npos) return std::nullopt;
+    int value = 0;
+    const char* end = text.data() + last + 1;
+    auto [stop, error] = std::from_chars(text.data() + first, end, value);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+fs::path makeScratch(const std::optional<fs::path>& requested) {
+    if (requested) {
+        fs::remove_all(*requested);
+        fs::create_directories(*requested);
+        return fs::absolute(*requested);
+    }
+    std::string pattern = (fs::temp_directory_path() / "golden-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch directory");
+    return pattern;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::cerr << "usage: GoldenRunner <tools-dir> <case-dir> [--update]\n";
+    std::vector<std::string> positional;
+    bool update = false;
+    std::optional<fs::path> scratchRequested;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--update") update = true;
+        else if (argument == "--scratch" && i + 1 < argc) scratchRequested = argv[++i];
+        else positional.push_back(argument);
+    }
+    if (positional.size() != 2) {
+        std::cerr << "usage: GoldenRunner <tools-dir> <case-dir> [--update] [--scratch <dir>]\n";
         return 2;
     }
-    const fs::path tools = fs::absolute(argv[1]);
-    const fs::path caseDir = fs::absolute(argv[2]);
-    const bool update = argc > 3 && std::string(argv[3]) == "--update";
+    const fs::path tools = fs::absolute(positional[0]);
+    const fs::path caseDir = fs::absolute(positional[1]);
 
     auto command = readFile(caseDir / "cmd");
     if (!command) {
@@ -108,12 +146,14 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    std::string pattern = (fs::temp_directory_path() / "golden-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
-        std::cerr << "cannot make a scratch directory\n";
+    std::optional<int> expectedStatus = 0;
+    if (auto text = readFile(caseDir / "status"); text && !update) expectedStatus = parseStatus(*text);
+    if (!expectedStatus) {
+        std::cerr << "BROKEN CASE: the status file of " << caseDir << " does not hold a number\n";
         return 2;
     }
-    const fs::path scratch = pattern;
+
+    const fs::path scratch = makeScratch(scratchRequested);
     const fs::path work = scratch / "work";
     fs::create_directories(work);
     if (fs::exists(caseDir / "in"))
@@ -148,12 +188,16 @@ int main(int argc, char** argv) {
             writeFile(caseDir / "expected" / file, readFile(work / file).value_or(""));
         std::cout << "updated " << caseDir.filename().string() << "\n";
     } else {
-        int expectedStatus = 0;
-        if (auto text = readFile(caseDir / "status")) expectedStatus = std::atoi(text->c_str());
-        if (status != expectedStatus) {
-            std::cerr << "MISMATCH in exit status: expected " << expectedStatus << ", got " << status
+        if (status != *expectedStatus) {
+            std::cerr << "MISMATCH in exit status: expected " << *expectedStatus << ", got " << status
                       << "\n";
             ok = false;
+        }
+        for (const auto& file : regularFiles(caseDir / "in")) {
+            if (!fs::is_regular_file(fs::symlink_status(work / file))) {
+                std::cerr << "GONE: the input file " << file << " is no longer there after the run\n";
+                ok = false;
+            }
         }
         ok &= sameBytes("stderr", readFile(caseDir / "stderr").value_or(""), actualErr);
         ok &= sameBytes("stdout", readFile(caseDir / "stdout").value_or(""), actualOut);
@@ -173,6 +217,10 @@ int main(int argc, char** argv) {
             }
         }
     }
+    if (!ok) {
+        std::cerr << "scratch folder kept: " << scratch.string() << "\n";
+        return 1;
+    }
     fs::remove_all(scratch);
-    return ok ? 0 : 1;
+    return 0;
 }
