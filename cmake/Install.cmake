@@ -1,20 +1,39 @@
 # Installation: the two programs in bin/, their manual pages, the examples and
 # documentation, and the package config that lets other projects call
-# find_package(Vastor) and run the tools as build steps.
+# find_package(typetools) and run the tools as build steps.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-set(TYPETOOLS_PACKAGE_NAME typetools)
+set(TYPETOOLS_PACKAGE_NAME ${PROJECT_NAME})
 set(TYPETOOLS_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${TYPETOOLS_PACKAGE_NAME})
-set(TYPETOOLS_INSTALL_CMAKEDIR ${CMAKE_INSTALL_DATAROOTDIR}/cmake/Vastor)
+set(TYPETOOLS_INSTALL_CMAKEDIR ${CMAKE_INSTALL_DATAROOTDIR}/cmake/${TYPETOOLS_PACKAGE_NAME})
+
+# Manual pages and the change log are installed compressed, as Debian wants
+# them; man reads the pages as they are.
+set(typetools_compressed)
+# typetools_compress(<source> <destination>): installs <source>.gz, made at build time.
+function(typetools_compress source destination)
+  get_filename_component(name ${source} NAME)
+  set(copy ${PROJECT_BINARY_DIR}/compressed/${name})
+  add_custom_command(
+    OUTPUT ${copy}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
+    COMMAND gzip -9 -n -f ${copy}
+    DEPENDS ${source}
+    COMMENT "Compressing ${name}"
+    VERBATIM)
+  set(typetools_compressed ${typetools_compressed} ${copy}.gz PARENT_SCOPE)
+  install(FILES ${copy}.gz DESTINATION ${destination})
+endfunction()
 
 foreach(tool IN ITEMS Vastor Perlan)
   if(TARGET ${tool})
     install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(FILES ${PROJECT_SOURCE_DIR}/man/${tool}.1
-            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    typetools_compress(${PROJECT_SOURCE_DIR}/man/${tool}.1 ${CMAKE_INSTALL_MANDIR}/man1)
   endif()
 endforeach()
+typetools_compress(${CMAKE_CURRENT_LIST_DIR}/changelog ${TYPETOOLS_INSTALL_DOCDIR})
+add_custom_target(compressed_docs ALL DEPENDS ${typetools_compressed})
 
 # The examples are copied as they are when installing; build folders and
 # compiled classes that a local run may have left there are not.
@@ -23,25 +42,30 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/
         USE_SOURCE_PERMISSIONS
         PATTERN "*.class" EXCLUDE
         REGEX "/build[^/]*$" EXCLUDE)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/integration.md
-        DESTINATION ${TYPETOOLS_INSTALL_DOCDIR} OPTIONAL)
+# The documents keep the source tree's layout, so that their links between
+# each other and to the examples hold in the installed tree.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/cmake/copyright
+        DESTINATION ${TYPETOOLS_INSTALL_DOCDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/
+        DESTINATION ${TYPETOOLS_INSTALL_DOCDIR}/docs
+        FILES_MATCHING PATTERN "*.md")
 
 # The config finds the programs relative to its own location, so an installed
 # tree can be moved (and the Debian package lives under /usr).
 configure_package_config_file(
-  ${CMAKE_CURRENT_LIST_DIR}/VastorConfig.cmake.in
-  ${PROJECT_BINARY_DIR}/VastorConfig.cmake
+  ${CMAKE_CURRENT_LIST_DIR}/typetoolsConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/typetoolsConfig.cmake
   INSTALL_DESTINATION ${TYPETOOLS_INSTALL_CMAKEDIR}
   PATH_VARS CMAKE_INSTALL_BINDIR)
 # The package holds programs only: a 32-bit consumer can run them as well.
 write_basic_package_version_file(
-  ${PROJECT_BINARY_DIR}/VastorConfigVersion.cmake
+  ${PROJECT_BINARY_DIR}/typetoolsConfigVersion.cmake
   VERSION ${PROJECT_VERSION}
   COMPATIBILITY SameMajorVersion
   ARCH_INDEPENDENT)
 install(FILES
-  ${PROJECT_BINARY_DIR}/VastorConfig.cmake
-  ${PROJECT_BINARY_DIR}/VastorConfigVersion.cmake
+  ${PROJECT_BINARY_DIR}/typetoolsConfig.cmake
+  ${PROJECT_BINARY_DIR}/typetoolsConfigVersion.cmake
   ${CMAKE_CURRENT_LIST_DIR}/VastorRunTool.cmake
   DESTINATION ${TYPETOOLS_INSTALL_CMAKEDIR})
 

@@ -1,10 +1,10 @@
 # Debian package of both programs, their manual pages, the examples and the
 # CMake package config: `cpack -G DEB` in the build folder.
-set(TYPETOOLS_PACKAGE_CONTACT "TypeTools maintainers <typetools@example.org>"
+set(TYPETOOLS_PACKAGE_CONTACT "typetools project <maintainers@typetools-project.org>"
     CACHE STRING "Maintainer named in the binary packages")
 
 set(CPACK_PACKAGE_NAME ${TYPETOOLS_PACKAGE_NAME})
-set(CPACK_PACKAGE_VENDOR "TypeTools")
+set(CPACK_PACKAGE_VENDOR "typetools project")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${TYPETOOLS_PACKAGE_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY

@@ -7,6 +7,8 @@
 
 #include "common/CompilerError.h"
 
+namespace common {
+
 /// Raised when the input cannot be read (an I/O error, not its end): a tool
 /// must never take a failed read for the end of the file and report success
 /// on a truncated input.
@@ -59,3 +61,5 @@ private:
     std::size_t position_ = 0;
     std::size_t filled_ = 0;
 };
+
+}  // namespace common

@@ -3,6 +3,8 @@
 #include <exception>
 #include <string>
 
+namespace common {
+
 /// Base of the tools' own errors. Besides what(), it gives the whole text as
 /// a string, so that a message naming a NUL byte is printed in full.
 class CompilerError : public std::exception {
@@ -23,3 +25,5 @@ inline std::string errorText(const std::exception& error) {
     if (const auto* own = dynamic_cast<const CompilerError*>(&error)) return own->text();
     return error.what();
 }
+
+}  // namespace common

@@ -5,6 +5,8 @@
 #include "common/CompilerError.h"
 #include "common/ToString.h"
 
+namespace common {
+
 /// Category texts of the tools' errors. An error class is selected by the
 /// address of one of these objects: Exception<&lexical>, Exception<&sintax>,
 /// Exception<&semantical>.
@@ -24,3 +26,5 @@ public:
 using LexicalError = Exception<&lexical>;
 using SyntaxError = Exception<&sintax>;
 using SemanticError = Exception<&semantical>;
+
+}  // namespace common

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+namespace common {
+
 bool isSameExistingFile(const std::string& first, const std::string& second) {
     std::error_code error;
     bool same = std::filesystem::equivalent(first, second, error);
@@ -13,3 +15,5 @@ bool isDirectory(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_directory(path, error);
 }
+
+}  // namespace common

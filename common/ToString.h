@@ -3,6 +3,8 @@
 #include <sstream>
 #include <string>
 
+namespace common {
+
 /// A text, integer or character turned into a string with default stream
 /// formatting (integers in plain decimal, a character as itself).
 template <typename T>
@@ -11,3 +13,5 @@ std::string toString(const T& value) {
     out << value;
     return out.str();
 }
+
+}  // namespace common

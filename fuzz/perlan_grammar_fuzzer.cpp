@@ -33,7 +33,7 @@ Outcome preprocess(const std::string& grammar, std::size_t bufferBytes) {
     try {
         perlan::PreprocessorParser parser(input, output, bufferBytes);
         parser.parse();
-    } catch (const CompilerError& error) {
+    } catch (const common::CompilerError& error) {
         outcome.error = error.text();
         fuzzCheck(!outcome.error.empty(), "an error has a text");
     }

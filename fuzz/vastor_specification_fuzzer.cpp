@@ -32,12 +32,12 @@ Outcome compile(const std::string& specification, std::size_t bufferBytes) {
     std::istringstream input(specification);
     std::ostringstream java;
     std::ostringstream notices;
-    SwitchTable configuration(notices);
+    vastor::SwitchTable configuration(notices);
     Outcome outcome;
     try {
-        SpecificationParser parser(input, java, configuration, notices, bufferBytes);
+        vastor::SpecificationParser parser(input, java, configuration, notices, bufferBytes);
         parser.parse();
-    } catch (const CompilerError& error) {
+    } catch (const common::CompilerError& error) {
         outcome.error = error.text();
         fuzzCheck(!outcome.error.empty(), "an error has a text");
     }

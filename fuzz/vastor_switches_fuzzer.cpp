@@ -54,15 +54,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         splitArguments(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream warnings;
     try {
-        SwitchTable table(warnings);
-        addDefaultSwitches(table);
-        for (std::size_t i = 0; i + 1 < arguments.size(); ++i) parseSwitch(arguments[i], table);
-        table.add(std::make_unique<Switch>("INPUTFILE", arguments.back()));
-        table.add(std::make_unique<Switch>("TEParser", "TEParser"));
+        vastor::SwitchTable table(warnings);
+        vastor::addDefaultSwitches(table);
+        for (std::size_t i = 0; i + 1 < arguments.size(); ++i) vastor::parseSwitch(arguments[i], table);
+        table.add(std::make_unique<vastor::Switch>("INPUTFILE", arguments.back()));
+        table.add(std::make_unique<vastor::Switch>("TEParser", "TEParser"));
         table.validate();
         fuzzCheck(table.find("INPUTFILE") && table.find("INPUTFILE")->value() == arguments.back(),
                   "the input file is the last argument");
-    } catch (const ConfigurationException& error) {
+    } catch (const common::ConfigurationException& error) {
         const std::string prefix = "Vastor Configuration Error :";
         fuzzCheck(error.text().compare(0, prefix.size(), prefix) == 0, "a configuration error has its prefix",
                   error.text());

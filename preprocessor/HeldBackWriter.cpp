@@ -22,7 +22,7 @@ void HeldBackWriter::writeAcrossFlushes(std::string_view bytes) {
 
 void HeldBackWriter::unwrite(std::size_t count) {
     if (count > maxUnwrite || count > size_)
-        throw InternalError("HeldBackWriter", __LINE__, "cannot take back bytes already written out");
+        throw common::InternalError("HeldBackWriter", __LINE__, "cannot take back bytes already written out");
     size_ -= count;
 }
 

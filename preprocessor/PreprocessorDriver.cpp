@@ -63,7 +63,7 @@ int runPerlan(int argc, const char* const* argv, std::ostream& err) {
         }
 
         std::ifstream input;
-        if (!isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
+        if (!common::isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
         if (!input.is_open()) {
             err << "Can not open input file " << inputName << std::flush;
             return inputNotOpened;
@@ -71,7 +71,7 @@ int runPerlan(int argc, const char* const* argv, std::ostream& err) {
 
         const std::string outputName = arguments == 2 ? argv[2] : deriveOutputName(inputName);
         // Opening the output truncates it: refuse any name that leads back to the input.
-        if (isSameExistingFile(inputName, outputName)) {
+        if (common::isSameExistingFile(inputName, outputName)) {
             err << "Can not write in the input file\n" << std::flush;
             return runError;
         }
@@ -81,11 +81,11 @@ int runPerlan(int argc, const char* const* argv, std::ostream& err) {
             return outputNotOpened;
         }
         return translate(input, output, outputName, err);
-    } catch (const InputReadError&) {
+    } catch (const common::InputReadError&) {
         err << "Can not read input file " << argv[1] << "\n" << std::flush;
         return runError;
     } catch (const std::exception& error) {
-        err << errorText(error) << '\n' << std::flush;
+        err << common::errorText(error) << '\n' << std::flush;
         return runError;
     }
 }

@@ -29,7 +29,7 @@ void PreprocessorParser::parse() {
 }
 
 void PreprocessorParser::expect(int token, std::string_view message) {
-    if (scanner_.currentToken() != token) throw SyntaxError(scanner_.line(), std::string(message));
+    if (scanner_.currentToken() != token) throw common::SyntaxError(scanner_.line(), std::string(message));
 }
 
 void PreprocessorParser::parseGrammar() {

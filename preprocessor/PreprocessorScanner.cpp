@@ -10,7 +10,7 @@ PreprocessorScanner::PreprocessorScanner(std::istream& in, std::ostream& out, st
 
 int PreprocessorScanner::advance() {
     if (mode_ == nullptr)
-        throw InternalError("PreprocessorScanner", __LINE__, "advance() before setMode()");
+        throw common::InternalError("PreprocessorScanner", __LINE__, "advance() before setMode()");
     currentToken_ = mode_->scan();
     return currentToken_;
 }

@@ -117,7 +117,7 @@ private:
     bool fillInput();
 
     ScanMode* mode_ = nullptr;
-    ByteReader input_;
+    common::ByteReader input_;
     HeldBackWriter output_;
     int line_ = 1;
     int currentToken_ = 0;

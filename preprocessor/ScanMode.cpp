@@ -79,12 +79,12 @@ void ScanMode::skipLiteral(int quote) {
     for (;;) {
         int ch = scanner_.copyThrough(stops);
         if (ch == endOfInput)
-            throw LexicalError(scanner_.line(), "end-of-file found in the middle of a literal");
+            throw common::LexicalError(scanner_.line(), "end-of-file found in the middle of a literal");
         if (ch == quote) return;
         // A backslash: the next byte is taken literally, whatever it is.
         ch = scanner_.readAndCopy();
         if (ch == endOfInput)
-            throw LexicalError(scanner_.line(), "end-of-file found in the middle of a literal");
+            throw common::LexicalError(scanner_.line(), "end-of-file found in the middle of a literal");
         if (ch == '\n') scanner_.countLine();
     }
 }
@@ -100,7 +100,7 @@ void ScanMode::skipBlockComment() {
         int ch = scanner_.copyThrough(blockCommentStops);
         while (ch == '*') ch = scanner_.readAndCopy();
         if (ch == endOfInput)
-            throw LexicalError(scanner_.line(), "end-of-file found in the middle of a comment");
+            throw common::LexicalError(scanner_.line(), "end-of-file found in the middle of a comment");
         if (ch == '/') return;  // it follows a star
         if (ch == '\n') scanner_.countLine();
     }
@@ -122,7 +122,7 @@ void ScanMode::scanTypechecking() {
     for (;;) {
         ch = state == EndMarker::other ? scanner_.copyThrough(typecheckingStops) : scanner_.readAndCopy();
         if (ch == endOfInput)
-            throw LexicalError(scanner_.line(), "end-of-file found in while scanning typechecking");
+            throw common::LexicalError(scanner_.line(), "end-of-file found in while scanning typechecking");
         if (ch == '"' || ch == '\'') {
             skipLiteral(ch);
             state = EndMarker::other;

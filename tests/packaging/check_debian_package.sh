@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the current build, checks its control fields
-# and contents, unpacks it with dpkg-deb -x and runs the programs it holds on
-# a grammar, a specification and the shipped examples.
+# and contents, has lintian check it, unpacks it with dpkg-deb -x and runs the
+# programs it holds on a grammar, a specification and the shipped examples.
 #   check_debian_package.sh <build_dir> <data_dir> <scratch> <with_vastor>
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 build_dir=$1 data_dir=$2 scratch=$3 with_vastor=$4
-for tool in cpack dpkg-deb; do
+for tool in cpack dpkg-deb lintian; do
   if ! command -v $tool >/dev/null; then
     echo "SKIPPED: $tool is not installed"
     exit 77
@@ -23,7 +23,9 @@ deb=${packages[0]}
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = typetools ] || fail "package name is $(field Package)"
 [ -n "$(field Version)" ] || fail "no version"
-[ -n "$(field Maintainer)" ] || fail "no maintainer"
+maintainer=$(field Maintainer)
+[[ $maintainer =~ ^typetools\ .+\ \<[^@\ ]+@[^@\ ]+\>$ ]] || fail "maintainer is not the project's: $maintainer"
+[[ $maintainer != *example.* ]] || fail "maintainer is a placeholder: $maintainer"
 [ -n "$(field Description)" ] || fail "no description"
 # Only the C and C++ runtimes (and the sanitizers' runtimes in a sanitized
 # build) may be needed.
@@ -38,12 +40,17 @@ for dependency in "${dependencies[@]}"; do
 done
 
 contents=$(dpkg-deb -c "$deb")
-expected=(./usr/bin/Perlan ./usr/share/man/man1/Perlan.1 ./usr/share/cmake/Vastor/VastorConfig.cmake
-          ./usr/share/doc/typetools/examples/)
-[ "$with_vastor" = 1 ] && expected+=(./usr/bin/Vastor ./usr/share/man/man1/Vastor.1)
+expected=(./usr/bin/Perlan ./usr/share/man/man1/Perlan.1.gz ./usr/share/cmake/typetools/typetoolsConfig.cmake
+          ./usr/share/doc/typetools/examples/ ./usr/share/doc/typetools/copyright
+          ./usr/share/doc/typetools/changelog.gz)
+[ "$with_vastor" = 1 ] && expected+=(./usr/bin/Vastor ./usr/share/man/man1/Vastor.1.gz)
 for path in "${expected[@]}"; do
   grep -qE " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
+
+# lintian's errors fail the check; its warnings and notes are shown.
+lintian --fail-on error "$deb" >"$scratch/lintian.log" 2>&1 || fail "lintian: $(cat "$scratch/lintian.log")"
+grep -v 'running with root privileges' "$scratch/lintian.log" || true
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix, runs the installed programs from
 # another folder, then uses them as build steps: from a consumer project
-# through find_package(Vastor) with every CMake generator at hand, and through
+# through find_package(typetools) with every CMake generator at hand, and through
 # the make rules of docs/integration.md. In each build the outputs are made,
 # an edit of an input remakes them, and a broken input stops the build without
 # leaving a stale output behind.
@@ -14,15 +14,39 @@ prefix=$scratch/prefix
 
 cmake --install "$build_dir" --prefix "$prefix" >"$scratch/install.log" 2>&1 \
   || fail "cmake --install failed: $(cat "$scratch/install.log")"
-installed=(bin/Perlan share/man/man1/Perlan.1 share/doc/typetools/examples
-           share/cmake/Vastor/VastorConfig.cmake share/cmake/Vastor/VastorConfigVersion.cmake
-           share/cmake/Vastor/VastorRunTool.cmake)
-[ "$with_vastor" = 1 ] && installed+=(bin/Vastor share/man/man1/Vastor.1)
+installed=(bin/Perlan share/man/man1/Perlan.1.gz share/doc/typetools/examples
+           share/doc/typetools/README.md share/doc/typetools/docs/integration.md
+           share/cmake/typetools/typetoolsConfig.cmake share/cmake/typetools/typetoolsConfigVersion.cmake
+           share/cmake/typetools/VastorRunTool.cmake)
+[ "$with_vastor" = 1 ] && installed+=(bin/Vastor share/man/man1/Vastor.1.gz)
 for file in "${installed[@]}"; do
   [ -e "$prefix/$file" ] || fail "cmake --install did not install $file"
 done
 
 check_installed_programs "$prefix/bin" "$scratch/run" "$data_dir" "$with_vastor"
+
+# The installed examples run on the installed programs and write nothing into
+# the documentation tree.
+if command -v byaccj >/dev/null && command -v javac >/dev/null && [ "$with_vastor" = 1 ]; then
+  docs_before=$(find "$prefix/share/doc" | sort)
+  bash "$prefix/share/doc/typetools/examples/run.sh" >"$scratch/examples.log" 2>&1 \
+    || fail "the installed examples/run.sh failed: $(cat "$scratch/examples.log")"
+  tail -n 1 "$scratch/examples.log" | grep -q '^== shown: ' \
+    || fail "the installed examples/run.sh gave no summary: $(tail -n 5 "$scratch/examples.log")"
+  [ "$(find "$prefix/share/doc" | sort)" = "$docs_before" ] \
+    || fail "the installed examples/run.sh wrote into the documentation tree"
+else
+  echo "SKIPPED: the installed examples (no byaccj, javac or Vastor)"
+fi
+
+# Every relative link of the installed documents leads to an installed file.
+while IFS= read -r -d '' document; do
+  while IFS= read -r target; do
+    target=${target%%#*}
+    [ -z "$target" ] || [ -e "$(dirname "$document")/$target" ] \
+      || fail "${document#"$prefix"/} links to $target, which is not installed"
+  done < <(grep -oE '\]\([^)]+\)' "$document" | sed -E 's/^\]\((.*)\)$/\1/' | grep -vE '^[a-z]+:')
+done < <(find "$prefix/share/doc/typetools" -name '*.md' -print0)
 [ "$with_vastor" = 1 ] || echo "SKIPPED: Vastor as a build step (no Vastor target in this build)"
 
 # Modification time of each file given, to tell whether a build reran a tool.

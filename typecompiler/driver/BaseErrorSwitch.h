@@ -2,6 +2,8 @@
 
 #include "typecompiler/driver/Switch.h"
 
+namespace vastor {
+
 /// The -baseError switch: names the base class of the generated
 /// TypeException and therefore needs the API location.
 class BaseErrorSwitch : public Switch {
@@ -11,3 +13,5 @@ public:
     /// Raises when the table has no "API" entry.
     void validate(const SwitchTable& table) const override;
 };
+
+}  // namespace vastor

@@ -2,6 +2,8 @@
 
 #include "typecompiler/driver/Switch.h"
 
+namespace vastor {
+
 /// Made for a -language switch that names anything but JAVA. Java is the
 /// only output language, so this switch enforces the Java output rules.
 class LanguageJavaSwitch : public Switch {
@@ -12,3 +14,5 @@ public:
     /// exactly "Type.java", INPUTFILE not exactly "Type.java", API present.
     void validate(const SwitchTable& table) const override;
 };
+
+}  // namespace vastor

@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+namespace vastor {
+
 class SwitchTable;
 
 /// One configuration entry of Vastor: a canonical key and the value typed
@@ -26,3 +28,5 @@ private:
     std::string value_;
     std::string key_;
 };
+
+}  // namespace vastor

@@ -6,6 +6,8 @@
 #include "typecompiler/driver/BaseErrorSwitch.h"
 #include "typecompiler/driver/LanguageJavaSwitch.h"
 
+namespace vastor {
+
 namespace {
 
 // Only A to Z fold: the result must not depend on the locale.
@@ -24,14 +26,14 @@ constexpr const char* canonicalNames[] = {"LANGUAGE", "OUTHEADER", "OUTIMPL", "B
 
 void parseSwitch(const std::string& argument, SwitchTable& table) {
     if (argument.empty() || argument.front() != '-')
-        throw ConfigurationException("Bad format in switch: " + argument + " must begin with '-'");
+        throw common::ConfigurationException("Bad format in switch: " + argument + " must begin with '-'");
     const auto equals = argument.find('=');
     if (equals == std::string::npos)
-        throw ConfigurationException("Bad format in switch: " + argument + " flags must be joined by '='");
+        throw common::ConfigurationException("Bad format in switch: " + argument + " flags must be joined by '='");
 
     const std::string name = argument.substr(1, equals - 1);
     std::unique_ptr<Switch> made = makeSwitch(name, argument.substr(equals + 1));
-    if (!made) throw ConfigurationException("unknown Switch: " + name);
+    if (!made) throw common::ConfigurationException("unknown Switch: " + name);
     table.add(std::move(made));
 }
 
@@ -48,3 +50,5 @@ void addDefaultSwitches(SwitchTable& table) {
     table.add(makeSwitch("LANGUAGE", "JAVA"));
     table.add(makeSwitch("OUTIMPL", "Type.java"));
 }
+
+}  // namespace vastor

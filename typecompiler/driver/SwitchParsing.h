@@ -6,6 +6,8 @@
 #include "typecompiler/driver/Switch.h"
 #include "typecompiler/driver/SwitchTable.h"
 
+namespace vastor {
+
 /// Parses one command-line argument of the form -name=value and adds the
 /// switch made from it to the table. Raises ConfigurationException when the
 /// argument does not begin with '-', has no '=' or names no known switch.
@@ -18,3 +20,5 @@ std::unique_ptr<Switch> makeSwitch(const std::string& name, const std::string& v
 
 /// Adds the defaults LANGUAGE=JAVA and then OUTIMPL=Type.java.
 void addDefaultSwitches(SwitchTable& table);
+
+}  // namespace vastor

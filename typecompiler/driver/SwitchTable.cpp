@@ -1,5 +1,7 @@
 #include "typecompiler/driver/SwitchTable.h"
 
+namespace vastor {
+
 void SwitchTable::add(std::unique_ptr<Switch> entry) {
     const std::string& key = entry->key();
     auto found = switches_.find(key);
@@ -19,3 +21,5 @@ const Switch* SwitchTable::find(const std::string& key) const {
 void SwitchTable::validate() const {
     for (const auto& [key, entry] : switches_) entry->validate(*this);
 }
+
+}  // namespace vastor

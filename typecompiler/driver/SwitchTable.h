@@ -7,6 +7,8 @@
 
 #include "typecompiler/driver/Switch.h"
 
+namespace vastor {
+
 /// Vastor's configuration: switches by canonical key, in byte order of the
 /// keys ("API" < "BASEERROR" < ... < "LanguageJavaSwitch" < ... < "TEParser").
 class SwitchTable {
@@ -34,3 +36,5 @@ private:
     std::ostream& warnings_;
     std::map<std::string, std::unique_ptr<Switch>> switches_;
 };
+
+}  // namespace vastor

@@ -1,5 +1,7 @@
 #include "typecompiler/driver/Usage.h"
 
+namespace vastor {
+
 void printUsage(std::ostream& out) {
     // Blanks and tabs are part of the text as users know it.
     static constexpr const char* text =
@@ -19,3 +21,5 @@ void printUsage(std::ostream& out) {
         "\t\t\t\t// compiler class. (Mandatory)\n";
     out << text << std::flush;
 }
+
+}  // namespace vastor

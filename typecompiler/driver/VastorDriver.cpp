@@ -14,15 +14,17 @@
 #include "typecompiler/generator/TypeExceptionWriter.h"
 #include "typecompiler/parser/SpecificationParser.h"
 
+namespace vastor {
+
 namespace {
 
 // True when writing the outputs would overwrite the specification itself:
 // Type.java, or with -API the TypeException.java, is the input file under
 // another name (./Type.java, a symbolic or a hard link).
 bool inputIsAnOutput(const std::string& inputName, const SwitchTable& configuration) {
-    if (isSameExistingFile(inputName, "Type.java")) return true;
+    if (common::isSameExistingFile(inputName, "Type.java")) return true;
     const Switch* api = configuration.find("API");
-    return api && isSameExistingFile(inputName, typeExceptionPath(api->value()));
+    return api && common::isSameExistingFile(inputName, typeExceptionPath(api->value()));
 }
 
 }  // namespace
@@ -43,7 +45,7 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
 
         // A directory opens as a stream on this platform but cannot be read.
         std::ifstream input;
-        if (!isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
+        if (!common::isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
         if (!input.is_open()) {
             errors << "Can not open input file " << inputName << std::flush;
             return -3;
@@ -59,11 +61,13 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         if (!sizeUnknown) parser.expectInputSize(inputBytes);
         parser.parse();
         return 0;
-    } catch (const InputReadError&) {
+    } catch (const common::InputReadError&) {
         errors << "Can not read input file " << arguments.back() << '\n' << std::flush;
         return -2;
     } catch (const std::exception& error) {
-        errors << errorText(error) << '\n' << std::flush;
+        errors << common::errorText(error) << '\n' << std::flush;
         return -2;
     }
 }
+
+}  // namespace vastor

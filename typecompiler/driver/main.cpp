@@ -6,5 +6,5 @@
 
 int main(int argc, char** argv) {
     std::cerr << std::unitbuf;
-    return runVastor(std::vector<std::string>(argv, argv + argc), std::cerr);
+    return vastor::runVastor(std::vector<std::string>(argv, argv + argc), std::cerr);
 }

@@ -6,6 +6,8 @@
 #include "common/Exception.h"
 #include "typecompiler/parser/AbstractMethod.h"
 
+namespace vastor {
+
 namespace {
 
 constexpr std::string_view kImplicitCastKey = "implicitCast (Type)";
@@ -60,7 +62,7 @@ BaseTypeWriter::BaseTypeWriter(const int& line, const std::string& currentClass)
 void BaseTypeWriter::addMethod(const Method& method) {
     const std::string& key = method.keySignature();
     if (reservedMethods_.contains(key)) {
-        throw SemanticError(line_, "Can not override method " + method.fullSignature());
+        throw common::SemanticError(line_, "Can not override method " + method.fullSignature());
     }
     if (currentClass_ != kBaseTypeName) {
         if (safeCallMethods_.contains(key) || ownMethods_.contains(key)) return;
@@ -71,7 +73,7 @@ void BaseTypeWriter::addMethod(const Method& method) {
         return;
     }
     if (ownMethods_.contains(key)) {
-        throw SemanticError(line_,
+        throw common::SemanticError(line_,
                             "method " + method.fullSignature() + " have alreadey been overriden in class Type");
     }
     safeCallMethods_.erase(key);
@@ -118,3 +120,5 @@ void BaseTypeWriter::close() {
     for (const auto& [key, method] : ownMethods_) method.write(text_);
     text_ += "\n}\n";
 }
+
+}  // namespace vastor

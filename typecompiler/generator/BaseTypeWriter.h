@@ -8,6 +8,8 @@
 #include "typecompiler/generator/JavaWriter.h"
 #include "typecompiler/parser/Method.h"
 
+namespace vastor {
+
 /// Writes the abstract Java class BaseType: fields, the code blocks of the
 /// specification's BaseType, the reserved accessors, the safe-call group
 /// (equality, the promotion search and a throwing default for every method
@@ -44,3 +46,5 @@ private:
     std::map<std::string, Method> ownMethods_;
     std::vector<std::vector<std::string>> chains_;
 };
+
+}  // namespace vastor

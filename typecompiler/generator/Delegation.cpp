@@ -1,5 +1,7 @@
 #include "typecompiler/generator/Delegation.h"
 
+namespace vastor {
+
 std::string delegationBody(const Method& method, std::string_view target) {
     std::string body = "\t\t";
     if (method.resultType() != "void") body += "return ";
@@ -19,3 +21,5 @@ std::string delegationBody(const Method& method, std::string_view target) {
 void writeDelegation(std::string& out, const Method& method, std::string_view target) {
     method.writeAsMethod(out, "public", delegationBody(method, target));
 }
+
+}  // namespace vastor

@@ -7,6 +7,8 @@
 #include <sys/mman.h>
 #endif
 
+namespace vastor {
+
 void JavaWriter::reserve(std::size_t bytes) {
     try {
         text_.reserve(bytes);
@@ -26,3 +28,5 @@ void JavaWriter::reserve(std::size_t bytes) {
         madvise(reinterpret_cast<void*>(alignedBegin), alignedEnd - alignedBegin, MADV_HUGEPAGE);
 #endif
 }
+
+}  // namespace vastor

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace vastor {
+
 class Method;
 
 /// Name of the abstract Java class that every type class extends; a
@@ -35,3 +37,5 @@ protected:
 
     std::string text_;
 };
+
+}  // namespace vastor

@@ -2,6 +2,8 @@
 
 #include "typecompiler/generator/Delegation.h"
 
+namespace vastor {
+
 NamedTypeWriter::NamedTypeWriter(const int& line) : line_(line) {
     text_ +=
         "//////////////////////////////////////////////////////////\n"
@@ -22,3 +24,5 @@ void NamedTypeWriter::addMethod(const Method& method) {
 }
 
 void NamedTypeWriter::close() { text_ += "\n}\n"; }
+
+}  // namespace vastor

@@ -5,6 +5,8 @@
 
 #include "typecompiler/generator/JavaWriter.h"
 
+namespace vastor {
+
 /// Writes the Java class NamedType, an alias of another type: every method
 /// of the specification gets one delegation to the aliased type.
 class NamedTypeWriter : public JavaWriter {
@@ -23,3 +25,5 @@ private:
     [[maybe_unused]] const int& line_;
     std::set<std::string> delegated_;
 };
+
+}  // namespace vastor

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string_view>
 
+namespace vastor {
+
 namespace {
 
 constexpr std::string_view kHead =
@@ -62,3 +64,5 @@ void writeTypeExceptionFile(const std::string& apiDirectory, const std::optional
     file.close();
     if (file.fail()) throw std::runtime_error("Can not write API TypeException.java file: " + path);
 }
+
+}  // namespace vastor

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace vastor {
+
 /// The Java source of the API's error class TypeException. With baseError
 /// the class extends that class and takes its line from a linked
 /// antlr.CharScanner; without it the class extends Exception.
@@ -18,3 +20,5 @@ std::string typeExceptionPath(const std::string& apiDirectory);
 /// when the file cannot be opened, and "Can not write API TypeException.java
 /// file: " + path when writing, flushing or closing it fails.
 void writeTypeExceptionFile(const std::string& apiDirectory, const std::optional<std::string>& baseError);
+
+}  // namespace vastor

@@ -4,6 +4,8 @@
 
 #include "typecompiler/parser/Method.h"
 
+namespace vastor {
+
 TypeReferenceWriter::TypeReferenceWriter(const int& line) : line_(line) {
     text_ +=
         "//////////////////////////////////////////////////////////\n"
@@ -22,3 +24,5 @@ void TypeReferenceWriter::addMethod(const Method& method) {
 }
 
 void TypeReferenceWriter::close() { text_ += "\n}\n"; }
+
+}  // namespace vastor

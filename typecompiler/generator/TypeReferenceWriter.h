@@ -5,6 +5,8 @@
 
 #include "typecompiler/generator/JavaWriter.h"
 
+namespace vastor {
+
 /// Writes the Java class TypeReference, the type of a name not yet defined:
 /// every method of the specification gets one stub that throws.
 class TypeReferenceWriter : public JavaWriter {
@@ -23,3 +25,5 @@ private:
     [[maybe_unused]] const int& line_;
     std::set<std::string> stubbed_;
 };
+
+}  // namespace vastor

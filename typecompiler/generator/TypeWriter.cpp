@@ -7,6 +7,8 @@
 #include "typecompiler/generator/Delegation.h"
 #include "typecompiler/parser/StaticMethod.h"
 
+namespace vastor {
+
 namespace {
 
 constexpr std::string_view kHeadBeforeParserClass =
@@ -139,7 +141,7 @@ void TypeWriter::addMethod(const Method& method) {
         return;
     }
     if (generatedMethods_.contains(key)) {
-        throw SemanticError(line_, "Method " + method.fullSignature() + " is reserved for class Type");
+        throw common::SemanticError(line_, "Method " + method.fullSignature() + " is reserved for class Type");
     }
     delegated_.insert(key);
     writeDelegation(text_, method, "type.");
@@ -158,3 +160,5 @@ void TypeWriter::writeTypeStrings(const std::set<std::string>& promotedTypes) {
     }
     text_ += " };\n}\n\n";
 }
+
+}  // namespace vastor

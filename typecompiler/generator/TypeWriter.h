@@ -9,6 +9,8 @@
 #include "typecompiler/generator/JavaWriter.h"
 #include "typecompiler/parser/Method.h"
 
+namespace vastor {
+
 /// Writes the Java wrapper class Type: the preamble, the table adapter, the
 /// fixed accessors, the methods Type generates itself, one delegation to the
 /// wrapped BaseType per distinct method of the specification, and the sorted
@@ -44,3 +46,5 @@ private:
     std::set<std::string> delegated_;
     std::string parserClass_;
 };
+
+}  // namespace vastor

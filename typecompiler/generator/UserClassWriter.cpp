@@ -5,6 +5,8 @@
 
 #include "common/Exception.h"
 
+namespace vastor {
+
 namespace {
 
 constexpr std::string_view kAccessors =
@@ -38,10 +40,10 @@ void UserClassWriter::addMethod(const Method& method) {
     if (currentClass_ == kBaseTypeName) return;
     const std::string& key = method.keySignature();
     if (key == builderKey_) {
-        throw SemanticError(line_, "method " + method.fullSignature() + " is reserved and cannot be overriden");
+        throw common::SemanticError(line_, "method " + method.fullSignature() + " is reserved and cannot be overriden");
     }
     if (!classMethodKeys_.insert(key).second) {
-        throw SemanticError(line_, "method " + method.fullSignature() + " have alreadey been overriden in class " +
+        throw common::SemanticError(line_, "method " + method.fullSignature() + " have alreadey been overriden in class " +
                                        currentClass_);
     }
     method.writeAsMethod(text_, method.modifier(), method.body());  // the plain form, whatever the method's form
@@ -95,3 +97,5 @@ void UserClassWriter::writeDefaultClass(const std::string& typeName) {
     text_ += kAccessors;
     endClassText();
 }
+
+}  // namespace vastor

@@ -7,6 +7,8 @@
 #include "typecompiler/generator/JavaWriter.h"
 #include "typecompiler/parser/StaticMethod.h"
 
+namespace vastor {
+
 /// Writes one Java class per type class: the classes the specification
 /// defines (other than BaseType), in its order, and the default classes of
 /// promoted types nobody defined.
@@ -44,3 +46,5 @@ private:
     StaticMethod builder_;
     std::string builderKey_;
 };
+
+}  // namespace vastor

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace vastor {
+
 AbstractMethod::AbstractMethod(std::string name, std::string resultType, std::vector<Parameter> parameters,
                                std::string modifier)
     : Method(std::move(name), std::move(resultType), std::move(parameters), " \t//* AbstractMethod",
@@ -12,3 +14,5 @@ void AbstractMethod::write(std::string& out) const {
     appendModifier(out, modifier());
     appendNameAndParameters(out, ");\n\n");
 }
+
+}  // namespace vastor

@@ -2,6 +2,8 @@
 
 #include "typecompiler/parser/Method.h"
 
+namespace vastor {
+
 /// A method declared abstract: written as a declaration, never with its body.
 class AbstractMethod : public Method {
 public:
@@ -12,3 +14,5 @@ public:
     /// Appends "\tabstract [modifier ]result name (parameters);\n\n".
     void write(std::string& out) const override;
 };
+
+}  // namespace vastor

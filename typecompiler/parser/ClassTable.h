@@ -14,6 +14,8 @@
 #include "typecompiler/generator/UserClassWriter.h"
 #include "typecompiler/parser/Method.h"
 
+namespace vastor {
+
 /// The model of one type specification while it is read. Each event is
 /// checked as it arrives (a violation throws a SemanticError at the current
 /// line) and forwarded to the five writers of Type.java, whose texts
@@ -80,3 +82,5 @@ private:
     UserClassWriter userClassWriter_;
     NamedTypeWriter namedTypeWriter_;
 };
+
+}  // namespace vastor

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace vastor {
+
 Method::Method(std::string name, std::string resultType, std::vector<Parameter> parameters, std::string body,
                std::string modifier)
     : modifier_(std::move(modifier)),
@@ -74,3 +76,5 @@ std::string Method::fullSignature() const {
     signature += keySignature();
     return signature;
 }
+
+}  // namespace vastor

@@ -6,6 +6,8 @@
 
 #include "typecompiler/parser/Parameter.h"
 
+namespace vastor {
+
 /// The record of one method of a type class and its Java text.
 ///
 /// Copies are always plain Methods: copying an AbstractMethod or a
@@ -63,3 +65,5 @@ private:
     std::vector<Parameter> parameters_;
     std::string keySignature_;
 };
+
+}  // namespace vastor

@@ -9,6 +9,8 @@
 #include "typecompiler/parser/Method.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
+namespace vastor {
+
 namespace {
 
 // The driver always stores "TEParser"; a table built elsewhere may lack it.
@@ -55,7 +57,7 @@ void SpecificationParser::writeTypeExceptionFile() {
     if (!api) return;
     std::optional<std::string> baseError;
     if (const Switch* base = configuration_.find("BASEERROR")) baseError = base->value();
-    ::writeTypeExceptionFile(api->value(), baseError);
+    vastor::writeTypeExceptionFile(api->value(), baseError);
 }
 
 void SpecificationParser::parse() {
@@ -210,5 +212,7 @@ void SpecificationParser::nextCheck(int kind, const char* message) {
 }
 
 void SpecificationParser::fail(const std::string& message) const {
-    throw SyntaxError(scanner_.line(), message);
+    throw common::SyntaxError(scanner_.line(), message);
 }
+
+}  // namespace vastor

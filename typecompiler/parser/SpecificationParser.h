@@ -18,6 +18,8 @@
 #include "typecompiler/scanner/ScannerTokenizer.h"
 #include "typecompiler/scanner/TopLevelState.h"
 
+namespace vastor {
+
 /// Reads one type specification by recursive descent, with one token of
 /// look-ahead, and turns every construct into a ClassTable event. It picks
 /// the scanner state before each token: Java text (preamble, class code,
@@ -34,7 +36,7 @@ public:
     /// `inputBufferBytes` sizes the scanner's input buffer.
     SpecificationParser(std::istream& input, std::ostream& output, const SwitchTable& configuration,
                         std::ostream& notices = std::cerr,
-                        std::size_t inputBufferBytes = ByteReader::defaultBufferSize);
+                        std::size_t inputBufferBytes = common::ByteReader::defaultBufferSize);
 
     SpecificationParser(const SpecificationParser&) = delete;
     SpecificationParser& operator=(const SpecificationParser&) = delete;
@@ -82,3 +84,5 @@ private:
     std::vector<Parameter> methodParameters_;
     ClassTable classTable_;
 };
+
+}  // namespace vastor

@@ -2,6 +2,8 @@
 
 #include "typecompiler/parser/Method.h"
 
+namespace vastor {
+
 /// A class method of the generated Java; its modifier is never written.
 class StaticMethod : public Method {
 public:
@@ -10,3 +12,5 @@ public:
     /// Appends "\tstatic result name (parameters) throws TypeException {\n" body "\n\t}\n\n".
     void write(std::string& out) const override;
 };
+
+}  // namespace vastor

@@ -4,59 +4,45 @@
 #include "typecompiler/scanner/ScannerMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
+namespace vastor {
+
 int ClassBodyState::nextToken() {
-    enum class SubState { start, afterPercent, afterSlash, blockComment, blockCommentStar, lineComment };
-    SubState state = SubState::start;
+    const auto endOfInputError = [this] {
+        return common::LexicalError(line(), scannerMessages::endOfInputInClassBody);
+    };
     for (;;) {
         const int c = read();
-        if (c == endOfInput) throw LexicalError(line(), scannerMessages::endOfInputInClassBody);
-        switch (state) {
-        case SubState::start:
-            switch (c) {
-            case '%':
-                state = SubState::afterPercent;
-                break;
-            case '/':
-                state = SubState::afterSlash;
-                break;
-            case '}':
-                return c;
-            case ' ':
-            case '\t':
-            case '\n':
-            case '\r':
-            case '\f':
-            case '\v':
-                break;
-            default:
-                if (isLetter(c)) {
-                    unread(c);
-                    return METHOD_START;
-                }
-                throw LexicalError(line(), scannerMessages::characterNotAccepted(static_cast<char>(c)));
-            }
-            break;
-        case SubState::afterPercent:
-            if (c != '{') throw LexicalError(line(), scannerMessages::braceExpectedAfterPercent(static_cast<char>(c)));
+        switch (c) {
+        case endOfInput:
+            throw endOfInputError();
+        case '%': {
+            const int next = read();
+            if (next == endOfInput) throw endOfInputError();
+            if (next != '{')
+                throw common::LexicalError(line(), scannerMessages::braceExpectedAfterPercent(static_cast<char>(next)));
             return CODE_START;
-        case SubState::afterSlash:
+        }
+        case '/':
             // A lone slash is dropped together with the character after it.
-            state = c == '*' ? SubState::blockComment : c == '/' ? SubState::lineComment : SubState::start;
+            if (!passComment(nullptr)) throw endOfInputError();
             break;
-        case SubState::blockComment:
-            if (c == '*') state = SubState::blockCommentStar;
-            break;
-        case SubState::blockCommentStar:
-            if (c == '/')
-                state = SubState::start;
-            else if (c != '*')
-                state = SubState::blockComment;
-            break;
-        case SubState::lineComment:
-            if (c == '\n') state = SubState::start;
+        case '}':
+            return c;
+        case ' ':
+        case '\t':
+        case '\n':
+        case '\r':
+        case '\f':
+        case '\v':
             break;
         default:
-            unknownSubState();
+            if (isLetter(c)) {
+                unread(c);
+                return METHOD_START;
+            }
+            throw common::LexicalError(line(), scannerMessages::characterNotAccepted(static_cast<char>(c)));
         }
     }
 }
+
+}  // namespace vastor

@@ -2,6 +2,8 @@
 
 #include "typecompiler/scanner/ScannerState.h"
 
+namespace vastor {
+
 /// Reads the gap between the members of a class body: returns CODE_START
 /// for "%{", METHOD_START at the first letter of a method (the letter is
 /// given back for the top-level state) and '}' at the end of the body.
@@ -12,3 +14,5 @@ public:
 
     int nextToken() override;
 };
+
+}  // namespace vastor

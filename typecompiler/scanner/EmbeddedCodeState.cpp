@@ -4,76 +4,36 @@
 #include "typecompiler/scanner/ScannerMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
+namespace vastor {
+
 namespace {
 
-// Bytes that may change the sub-state; runs of other bytes are taken at once.
+// Bytes that may end the block or start a string or comment; runs of other bytes are taken at once.
 constexpr auto codeStops = byteSet("\"%/");
-constexpr auto stringStops = byteSet("\"\\");
-constexpr auto blockCommentStops = byteSet("*");
-constexpr auto lineCommentStops = byteSet("\n");
 
 }  // namespace
 
 int EmbeddedCodeState::nextToken() {
-    enum class SubState { code, afterPercent, string, stringEscape, afterSlash, blockComment, blockCommentStar, lineComment };
-    SubState state = SubState::code;
     std::string block;
     for (;;) {
-        switch (state) {
-        case SubState::code: appendRun(block, codeStops); break;
-        case SubState::string: appendRun(block, stringStops); break;
-        case SubState::blockComment: appendRun(block, blockCommentStops); break;
-        case SubState::lineComment: appendRun(block, lineCommentStops); break;
-        default: break;
-        }
-        const int c = read();
-        if (c == endOfInput) throw LexicalError(line(), scannerMessages::endOfInputInEmbeddedCode);
-        block.push_back(static_cast<char>(c));
-        switch (state) {
-        case SubState::code:
-            if (c == '"')
-                state = SubState::string;
-            else if (c == '%')
-                state = SubState::afterPercent;
-            else if (c == '/')
-                state = SubState::afterSlash;
-            break;
-        case SubState::afterPercent:
-            if (c == '}') {
+        appendRun(block, codeStops);
+        const int c = readInto(&block);
+        bool complete = c != endOfInput;
+        if (c == '"') {
+            complete = passLiteral(block, '"');
+        } else if (c == '/') {
+            complete = passComment(&block);  // the character after a lone slash is not examined
+        } else if (c == '%') {
+            const int next = readInto(&block);
+            if (next == '}') {
                 block.resize(block.size() - 2);  // drop the closing "%}"
                 setText(std::move(block));
                 return EMBEDDED_CODE;
             }
-            // Not examined: "%%}" does not end the block.
-            state = SubState::code;
-            break;
-        case SubState::string:
-            if (c == '\\')
-                state = SubState::stringEscape;
-            else if (c == '"')
-                state = SubState::code;
-            break;
-        case SubState::stringEscape:
-            state = SubState::string;
-            break;
-        case SubState::afterSlash:
-            // The character after a lone slash is not examined.
-            state = c == '*' ? SubState::blockComment : c == '/' ? SubState::lineComment : SubState::code;
-            break;
-        case SubState::blockComment:
-            if (c == '*') state = SubState::blockCommentStar;
-            break;
-        case SubState::blockCommentStar:
-            if (c == '/')
-                state = SubState::code;
-            else if (c != '*')
-                state = SubState::blockComment;
-            break;
-        case SubState::lineComment:
-            if (c == '\n') state = SubState::code;
-            break;
-        default:
-            unknownSubState();
+            complete = next != endOfInput;  // not examined: "%%}" does not end the block
         }
+        if (!complete) throw common::LexicalError(line(), scannerMessages::endOfInputInEmbeddedCode);
     }
 }
+
+}  // namespace vastor

@@ -2,6 +2,8 @@
 
 #include "typecompiler/scanner/ScannerState.h"
 
+namespace vastor {
+
 /// Reads a code block whose "%{" has been read, up to the next "%}" outside
 /// strings and comments (single quotes have no meaning here). Returns
 /// EMBEDDED_CODE with the block without the closing "%}" as token text.
@@ -11,3 +13,5 @@ public:
 
     int nextToken() override;
 };
+
+}  // namespace vastor

@@ -2,6 +2,8 @@
 
 #include "typecompiler/scanner/ScannerState.h"
 
+namespace vastor {
+
 /// Reads a method body whose opening brace has been read, up to the brace
 /// that closes it; braces in strings, character literals and comments do
 /// not count. Returns METHOD_BODY with the body, comments included, without
@@ -12,3 +14,5 @@ public:
 
     int nextToken() override;
 };
+
+}  // namespace vastor

@@ -1,8 +1,48 @@
 #include "typecompiler/scanner/ScannerState.h"
 
-#include "common/InternalError.h"
-#include "typecompiler/scanner/ScannerMessages.h"
+namespace vastor {
 
-void ScannerState::unknownSubState() const {
-    throw InternalError(scannerMessages::internalErrorFile, line(), scannerMessages::unknownState);
+namespace {
+
+// Bytes that may end a run inside a comment or literal; runs of other bytes are taken at once.
+constexpr auto blockCommentStops = byteSet("*");
+constexpr auto lineCommentStops = byteSet("\n");
+constexpr auto doubleQuotedStops = byteSet("\"\\");
+constexpr auto singleQuotedStops = byteSet("'\\");
+
+}  // namespace
+
+bool ScannerState::passComment(std::string* text) {
+    const int first = readInto(text);
+    if (first == '/') {
+        for (;;) {
+            if (text != nullptr) appendRun(*text, lineCommentStops);
+            const int c = readInto(text);
+            if (c == endOfInput) return false;
+            if (c == '\n') return true;
+        }
+    }
+    if (first != '*') return first != endOfInput;  // a lone slash: the byte after it is dropped unexamined
+    for (;;) {
+        if (text != nullptr) appendRun(*text, blockCommentStops);
+        int c = readInto(text);
+        while (c == '*') {
+            c = readInto(text);
+            if (c == '/') return true;
+        }
+        if (c == endOfInput) return false;
+    }
 }
+
+bool ScannerState::passLiteral(std::string& text, char quote) {
+    const ByteSet& stops = quote == '"' ? doubleQuotedStops : singleQuotedStops;
+    for (;;) {
+        appendRun(text, stops);
+        int c = readInto(&text);
+        if (c == '\\') c = readInto(&text);
+        else if (c == quote) return true;
+        if (c == endOfInput) return false;
+    }
+}
+
+}  // namespace vastor

@@ -9,6 +9,8 @@
 
 #include "typecompiler/scanner/ScannerTokenizer.h"
 
+namespace vastor {
+
 /// A set of byte values, as ScannerState::appendRun() takes it.
 using ByteSet = std::array<bool, 256>;
 
@@ -70,8 +72,23 @@ protected:
 
     void setText(std::string&& text) { scanner_.text_ = std::move(text); }
 
-    /// Raises InternalError for a sub-state that the state's logic cannot reach.
-    [[noreturn]] void unknownSubState() const;
+    /// read(), appending the byte to text when text is given.
+    int readInto(std::string* text) {
+        const int c = read();
+        if (text != nullptr && c != endOfInput) text->push_back(static_cast<char>(c));
+        return c;
+    }
+
+    /// Reads what follows a slash: a block comment through its "*/", a line
+    /// comment through its newline, or else the one byte after the slash,
+    /// unexamined. Appends all it reads to text when text is given. False
+    /// when the input ends first; each state decides what that means.
+    bool passComment(std::string* text);
+
+    /// Reads a literal whose opening quote has been read, through its closing
+    /// quote; a backslash takes the byte after it into the literal. Appends
+    /// all it reads to text. False when the input ends first.
+    bool passLiteral(std::string& text, char quote);
 
     /// Letters and digits of the "C" locale, independent of the current locale.
     static bool isLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -80,3 +97,5 @@ protected:
 private:
     ScannerTokenizer& scanner_;
 };
+
+}  // namespace vastor

@@ -4,9 +4,13 @@
 #include "typecompiler/scanner/ScannerMessages.h"
 #include "typecompiler/scanner/ScannerState.h"
 
+namespace vastor {
+
 int ScannerTokenizer::yylex() {
     if (state_ == nullptr)
-        throw InternalError(scannerMessages::internalErrorFile, line_, scannerMessages::unknownState);
+        throw common::InternalError(scannerMessages::internalErrorFile, line_, scannerMessages::unknownState);
     token_ = state_->nextToken();
     return token_;
 }
+
+}  // namespace vastor

@@ -6,6 +6,8 @@
 
 #include "common/ByteReader.h"
 
+namespace vastor {
+
 class ScannerState;
 
 /// The scanner of type specifications. It owns the input position, the line
@@ -16,7 +18,7 @@ public:
     /// Reads from the stream, which must outlive the scanner.
     /// `bufferBytes` sizes the input buffer; tests and fuzzers make it tiny
     /// so that tokens cross buffer boundaries often.
-    explicit ScannerTokenizer(std::istream& input, std::size_t bufferBytes = ByteReader::defaultBufferSize)
+    explicit ScannerTokenizer(std::istream& input, std::size_t bufferBytes = common::ByteReader::defaultBufferSize)
         : input_(input, bufferBytes) {}
 
     ScannerTokenizer(const ScannerTokenizer&) = delete;
@@ -46,8 +48,10 @@ private:
     friend class ScannerState;
 
     ScannerState* state_ = nullptr;
-    ByteReader input_;
+    common::ByteReader input_;
     int line_ = 1;
     int token_ = 0;
     std::string text_;
 };
+
+}  // namespace vastor

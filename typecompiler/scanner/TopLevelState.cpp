@@ -4,59 +4,38 @@
 #include "typecompiler/scanner/ScannerMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
+namespace vastor {
+
 int TopLevelState::nextToken() {
-    enum class SubState { start, afterSlash, blockComment, blockCommentStar, lineComment };
-    SubState state = SubState::start;
     for (;;) {
         const int c = read();
-        if (c == endOfInput) return END_OF_INPUT;  // in a comment as well
-        switch (state) {
-        case SubState::start:
-            switch (c) {
-            case '\t':
-            case '\n':
-            case ' ':
-                break;
-            case '/':
-                state = SubState::afterSlash;
-                break;
-            case '%':
-            case '(':
-            case ')':
-            case '+':
-            case ',':
-            case ';':
-            case '<':
-            case '=':
-            case '>':
-            case '[':
-            case ']':
-            case '{':
-            case '}':
-                return c;
-            default:
-                if (isLetter(c)) return readIdentifier(static_cast<char>(c));
-                throw LexicalError(line(), scannerMessages::characterNotAllowed(static_cast<char>(c)));
-            }
+        if (c == endOfInput) return END_OF_INPUT;
+        switch (c) {
+        case '\t':
+        case '\n':
+        case ' ':
             break;
-        case SubState::afterSlash:
+        case '/':
             // A lone slash is dropped together with the character after it.
-            state = c == '*' ? SubState::blockComment : c == '/' ? SubState::lineComment : SubState::start;
+            if (!passComment(nullptr)) return END_OF_INPUT;  // in a comment as well
             break;
-        case SubState::blockComment:
-            if (c == '*') state = SubState::blockCommentStar;
-            break;
-        case SubState::blockCommentStar:
-            if (c == '/')
-                state = SubState::start;
-            else if (c != '*')
-                state = SubState::blockComment;
-            break;
-        case SubState::lineComment:
-            if (c == '\n') state = SubState::start;
-            break;
+        case '%':
+        case '(':
+        case ')':
+        case '+':
+        case ',':
+        case ';':
+        case '<':
+        case '=':
+        case '>':
+        case '[':
+        case ']':
+        case '{':
+        case '}':
+            return c;
         default:
-            unknownSubState();
+            if (isLetter(c)) return readIdentifier(static_cast<char>(c));
+            throw common::LexicalError(line(), scannerMessages::characterNotAllowed(static_cast<char>(c)));
         }
     }
 }
@@ -74,3 +53,5 @@ int TopLevelState::readIdentifier(char first) {
     setText(std::move(word));
     return kind;
 }
+
+}  // namespace vastor

@@ -2,6 +2,8 @@
 
 #include "typecompiler/scanner/ScannerState.h"
 
+namespace vastor {
+
 /// Reads the structure of a specification and the method headers: returns
 /// 0 at the end of input, punctuation, IDENTIFIER, TYPES or CLASS. Skips
 /// blanks, tabs, newlines and comments.
@@ -16,3 +18,5 @@ private:
     /// identifier may contain letters, digits, '_' and '.'.
     int readIdentifier(char first);
 };
+
+}  // namespace vastor

@@ -7,6 +7,7 @@
 #include "common/Exception.h"
 #include "common/InternalError.h"
 
+namespace common {
 namespace {
 
 TEST(ErrorTexts, EveryClassComposesItsTextExactly) {
@@ -75,3 +76,4 @@ TEST(ByteReader, AReadErrorIsRaisedNotTakenForTheEnd) {
 }
 
 }  // namespace
+}  // namespace common

@@ -7,6 +7,7 @@
 #include "common/Exception.h"
 #include "typecompiler/parser/ClassTable.h"
 
+namespace vastor {
 namespace {
 
 /// A class table driven as the parser drives it, with its own line counter.
@@ -177,7 +178,7 @@ TEST(SemanticRules, EachViolationIsReportedWithItsMessageAndTheCurrentLine) {
         try {
             c.offending(spec);
             ADD_FAILURE() << c.rule << ": accepted";
-        } catch (const SemanticError& error) {
+        } catch (const common::SemanticError& error) {
             EXPECT_EQ(std::string(error.what()), "Semantic error( line 42 ):" + c.message) << c.rule;
         }
     }
@@ -203,3 +204,4 @@ TEST(SemanticRules, WhatTheRulesAllow) {
 }
 
 }  // namespace
+}  // namespace vastor

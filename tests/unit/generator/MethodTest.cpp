@@ -3,6 +3,7 @@
 #include "typecompiler/parser/AbstractMethod.h"
 #include "typecompiler/parser/StaticMethod.h"
 
+namespace vastor {
 namespace {
 
 TEST(MethodTexts, DerivedTextsUseExactSeparators) {
@@ -58,3 +59,4 @@ TEST(MethodTexts, ACopyIsAlwaysAPlainMethod) {
 }
 
 }  // namespace
+}  // namespace vastor

@@ -6,6 +6,8 @@
 
 #include "typecompiler/parser/Method.h"
 
+namespace vastor {
+
 /// The bytes of an expected text kept in the data folder.
 inline std::string readDataFile(const std::string& name) {
     std::ifstream file(std::string(GENERATOR_TEST_DATA_DIR) + "/" + name, std::ios::binary);
@@ -19,3 +21,5 @@ inline Method parsed(const std::string& result, const std::string& name, std::ve
                      const std::string& body = "\t\treturn null;") {
     return Method(name, result, std::move(parameters), body);
 }
+
+}  // namespace vastor

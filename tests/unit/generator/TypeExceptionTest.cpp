@@ -8,6 +8,7 @@
 #include "TestData.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
 
+namespace vastor {
 namespace {
 
 namespace fs = std::filesystem;
@@ -59,3 +60,4 @@ TEST_F(ApiDirectory, AFailedWriteIsReported) {
 }
 
 }  // namespace
+}  // namespace vastor

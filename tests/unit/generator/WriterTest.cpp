@@ -8,6 +8,7 @@
 #include "typecompiler/generator/TypeReferenceWriter.h"
 #include "typecompiler/generator/TypeWriter.h"
 
+namespace vastor {
 namespace {
 
 /// What a writer appended since the mark.
@@ -128,3 +129,4 @@ TEST(BaseTypeWriterTexts, AChainWithOneNameGivesARowWithoutComma) {
 }
 
 }  // namespace
+}  // namespace vastor

@@ -56,12 +56,12 @@ TEST(HeldBackWriter, RefusesToTakeBackMoreThanItHolds) {
     std::ostringstream out;
     HeldBackWriter writer(out, 8);
     writer.write("ab");
-    EXPECT_THROW(writer.unwrite(3), InternalError);
+    EXPECT_THROW(writer.unwrite(3), common::InternalError);
     writer.write("cdefgh");
     writer.put('i');  // the full buffer goes out but for "fgh"
-    EXPECT_THROW(writer.unwrite(4), InternalError);
+    EXPECT_THROW(writer.unwrite(4), common::InternalError);
     writer.unwrite(3);
-    EXPECT_THROW(writer.unwrite(2), InternalError);  // "e" is gone
+    EXPECT_THROW(writer.unwrite(2), common::InternalError);  // "e" is gone
 }
 
 // A stream buffer that accepts `capacity` bytes and then refuses.

@@ -43,7 +43,7 @@ TEST(PreprocessorParser, WritesOutWhatWasCopiedBeforeAnError) {
     try {
         parser.parse();
         FAIL() << "a stray brace was accepted";
-    } catch (const SyntaxError& error) {
+    } catch (const common::SyntaxError& error) {
         EXPECT_STREQ(error.what(), "Syntax error( line 2 ):2st section was expected");
     }
     EXPECT_EQ(out.str(), "%%\na : A { " + tryOpening + " x(); " + tryClosing + " } }");
@@ -54,7 +54,7 @@ TEST(PreprocessorParser, ReportsTheSyntaxErrorEvenWhenTheOutputFails) {
     std::ostringstream out;
     out.setstate(std::ios::badbit);
     PreprocessorParser parser(in, out);
-    EXPECT_THROW(parser.parse(), SyntaxError);
+    EXPECT_THROW(parser.parse(), common::SyntaxError);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "typecompiler/scanner/TokenKinds.h"
 #include "typecompiler/scanner/TopLevelState.h"
 
+namespace vastor {
 namespace {
 
 using Tokens = std::vector<std::string>;
@@ -194,3 +195,4 @@ TEST(ScannerTokenizer, NeedsAStateKeepsTextUntilATokenSetsItAndExposesALiveLine)
 }
 
 }  // namespace
+}  // namespace vastor

@@ -10,6 +10,7 @@
 #include "typecompiler/driver/SwitchParsing.h"
 #include "typecompiler/driver/SwitchTable.h"
 
+namespace vastor {
 namespace {
 
 const std::string warning = "Vastor Switch Warning: Overriding existing switch ";
@@ -24,7 +25,7 @@ std::string configure(SwitchTable& table, const std::vector<std::string>& switch
         table.add(std::make_unique<Switch>("INPUTFILE", inputFile));
         table.add(std::make_unique<Switch>("TEParser", "TEParser"));
         table.validate();
-    } catch (const ConfigurationException& e) {
+    } catch (const common::ConfigurationException& e) {
         return e.what();
     }
     return "";
@@ -102,9 +103,10 @@ TEST(Switches, JavaRulesDoNotNeedTheDriversEntries) {
     table.add(std::make_unique<LanguageJavaSwitch>());
     table.add(std::make_unique<Switch>("API", "lib"));
     // Without OUTIMPL the output is not known to be Type.java.
-    EXPECT_THROW(table.validate(), ConfigurationException);
+    EXPECT_THROW(table.validate(), common::ConfigurationException);
     table.add(std::make_unique<Switch>("OUTIMPL", "Type.java"));
     EXPECT_NO_THROW(table.validate());
 }
 
 }  // namespace
+}  // namespace vastor
