@@ -22,14 +22,16 @@ public:
 class ByteReader {
 public:
     static constexpr std::size_t defaultBufferSize = 1 << 16;
+    /// What get() returns when no byte is left.
+    static constexpr int endOfInput = -1;
 
     explicit ByteReader(std::istream& in, std::size_t bufferSize = defaultBufferSize)
         : in_(in), buffer_(bufferSize) {}
 
-    /// The next byte (0 to 255), or -1 at the end of the input. Raises
-    /// InputReadError when the stream fails to read.
+    /// The next byte (0 to 255), or endOfInput at the end of the input.
+    /// Raises InputReadError when the stream fails to read.
     int get() {
-        if (position_ == filled_ && !refill()) return -1;
+        if (position_ == filled_ && !refill()) return endOfInput;
         return static_cast<unsigned char>(buffer_[position_++]);
     }
 

@@ -13,15 +13,9 @@ namespace perlan {
 
 namespace {
 
-constexpr int success = 0;
-constexpr int badCommandLine = -1;
-constexpr int runError = -2;
-constexpr int inputNotOpened = -3;
-constexpr int outputNotOpened = -4;
-
 int reportWriteFailure(std::ostream& err, const std::string& outputName) {
     err << "Can not write output file " << outputName << "\n" << std::flush;
-    return runError;
+    return exitStatus::errorReported;
 }
 
 int translate(std::istream& input, std::ofstream& output, const std::string& outputName,
@@ -34,7 +28,7 @@ int translate(std::istream& input, std::ofstream& output, const std::string& out
     }
     output.close();
     if (output.fail()) return reportWriteFailure(err, outputName);
-    return success;
+    return exitStatus::success;
 }
 
 }  // namespace
@@ -54,39 +48,39 @@ int runPerlan(int argc, const char* const* argv, std::ostream& err) {
             // argv[0] may be missing when the program is started without any argument vector.
             const char* program = argc > 0 ? argv[0] : "Perlan";
             err << "\n\tUsage: " << program << " input_file [output_file]\n" << std::flush;
-            return badCommandLine;
+            return exitStatus::badCommandLine;
         }
         const std::string inputName = argv[1];
         if (arguments == 2 && inputName == argv[2]) {
             err << "Can not write in the input file\n" << std::flush;
-            return runError;
+            return exitStatus::errorReported;
         }
 
         std::ifstream input;
         if (!common::isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
         if (!input.is_open()) {
             err << "Can not open input file " << inputName << std::flush;
-            return inputNotOpened;
+            return exitStatus::inputNotOpened;
         }
 
         const std::string outputName = arguments == 2 ? argv[2] : deriveOutputName(inputName);
         // Opening the output truncates it: refuse any name that leads back to the input.
         if (common::isSameExistingFile(inputName, outputName)) {
             err << "Can not write in the input file\n" << std::flush;
-            return runError;
+            return exitStatus::errorReported;
         }
         std::ofstream output(outputName, std::ios::out | std::ios::trunc | std::ios::binary);
         if (!output.is_open()) {
             err << "Can not open output file " << outputName << std::flush;
-            return outputNotOpened;
+            return exitStatus::outputNotOpened;
         }
         return translate(input, output, outputName, err);
     } catch (const common::InputReadError&) {
         err << "Can not read input file " << argv[1] << "\n" << std::flush;
-        return runError;
+        return exitStatus::errorReported;
     } catch (const std::exception& error) {
         err << common::errorText(error) << '\n' << std::flush;
-        return runError;
+        return exitStatus::errorReported;
     }
 }
 

@@ -5,11 +5,18 @@
 
 namespace perlan {
 
+/// Perlan's exit statuses.
+namespace exitStatus {
+inline constexpr int success = 0;
+inline constexpr int badCommandLine = -1;  ///< the usage text was printed
+inline constexpr int errorReported = -2;   ///< an error while running, or an output that is the input
+inline constexpr int inputNotOpened = -3;
+inline constexpr int outputNotOpened = -4;
+}  // namespace exitStatus
+
 /// Runs Perlan on its command line (`argv[0]` the program name, then the input
-/// file and an optional output file) and returns its exit status: 0 on
-/// success, -1 for a bad command line, -2 for an error while running or an
-/// output that is the input, -3 when the input cannot be opened, -4 when the
-/// output cannot be opened. Every message goes to `err`.
+/// file and an optional output file) and returns one of the exit statuses
+/// above. Every message goes to `err`.
 int runPerlan(int argc, const char* const* argv, std::ostream& err);
 
 /// The output name for an input given alone: "x.yt" becomes "x.y", any other

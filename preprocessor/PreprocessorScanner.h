@@ -20,7 +20,7 @@ class ScanMode;
 /// It refers to both streams and owns neither.
 class PreprocessorScanner {
 public:
-    static constexpr int endOfInput = -1;
+    static constexpr int endOfInput = common::ByteReader::endOfInput;
     /// Size of the input and of the output buffer, each.
     static constexpr std::size_t bufferSize = 1 << 18;
 

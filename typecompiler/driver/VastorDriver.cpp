@@ -32,7 +32,7 @@ bool inputIsAnOutput(const std::string& inputName, const SwitchTable& configurat
 int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
     if (arguments.size() < 2) {
         printUsage(errors);
-        return -1;
+        return exitStatus::badCommandLine;
     }
     try {
         SwitchTable configuration(errors);
@@ -48,11 +48,11 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         if (!common::isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
         if (!input.is_open()) {
             errors << "Can not open input file " << inputName << std::flush;
-            return -3;
+            return exitStatus::inputNotOpened;
         }
         if (inputIsAnOutput(inputName, configuration)) {
             errors << "Can not write in the input file\n" << std::flush;
-            return -2;
+            return exitStatus::errorReported;
         }
 
         SpecificationParser parser(input, configuration, errors);
@@ -60,13 +60,13 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         const auto inputBytes = std::filesystem::file_size(inputName, sizeUnknown);
         if (!sizeUnknown) parser.expectInputSize(inputBytes);
         parser.parse();
-        return 0;
+        return exitStatus::success;
     } catch (const common::InputReadError&) {
         errors << "Can not read input file " << arguments.back() << '\n' << std::flush;
-        return -2;
+        return exitStatus::errorReported;
     } catch (const std::exception& error) {
         errors << common::errorText(error) << '\n' << std::flush;
-        return -2;
+        return exitStatus::errorReported;
     }
 }
 

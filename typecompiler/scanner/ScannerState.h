@@ -36,9 +36,9 @@ public:
     virtual int nextToken() = 0;
 
 protected:
-    static constexpr int endOfInput = -1;
+    static constexpr int endOfInput = common::ByteReader::endOfInput;
 
-    /// The next byte (0 to 255), or endOfInput at the end or on a read error.
+    /// The next byte (0 to 255), or endOfInput at the end of the input.
     /// A newline counts one line at the moment it is read.
     int read() {
         const int c = scanner_.input_.get();

@@ -35,7 +35,7 @@ TEST(ByteReader, DeliversEveryByteAcrossBufferBoundariesAndGivesOneBack) {
     std::istringstream in(text);
     ByteReader reader(in, 7);
     std::string seen;
-    for (int c; (c = reader.get()) != -1;) {
+    for (int c; (c = reader.get()) != ByteReader::endOfInput;) {
         seen += static_cast<char>(c);
         if (seen.size() % 7 == 0) {  // a putback right at a refill boundary
             reader.putback();
@@ -43,7 +43,7 @@ TEST(ByteReader, DeliversEveryByteAcrossBufferBoundariesAndGivesOneBack) {
         }
     }
     EXPECT_EQ(seen, text);
-    EXPECT_EQ(reader.get(), -1);
+    EXPECT_EQ(reader.get(), ByteReader::endOfInput);
 }
 
 // A stream buffer that delivers some bytes, then fails as a device would.
@@ -69,7 +69,7 @@ TEST(ByteReader, AReadErrorIsRaisedNotTakenForTheEnd) {
     EXPECT_EQ(reader.get(), 'b');
     EXPECT_THROW(
         {
-            while (reader.get() != -1) {
+            while (reader.get() != ByteReader::endOfInput) {
             }
         },
         InputReadError);

@@ -12,7 +12,7 @@ namespace {
 TEST(PreprocessorDriver, ShowsUsageWithoutAnyArgumentVector) {
     const char* const argv[] = {nullptr};
     std::ostringstream err;
-    EXPECT_EQ(runPerlan(0, argv, err), -1);
+    EXPECT_EQ(runPerlan(0, argv, err), exitStatus::badCommandLine);
     EXPECT_EQ(err.str(), "\n\tUsage: Perlan input_file [output_file]\n");
 }
 

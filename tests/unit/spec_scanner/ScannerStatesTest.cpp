@@ -16,21 +16,12 @@ namespace {
 
 using Tokens = std::vector<std::string>;
 
-// "<kind>[ <text>]@<line>", the text only for kinds that set it.
+// "<kind name>[ <text>]@<line>", the text only for kinds that set it.
 std::string describe(const ScannerTokenizer& scanner) {
-    std::string d;
-    switch (scanner.token()) {
-    case END_OF_INPUT: d = "EOF"; break;
-    case IDENTIFIER: d = "ID " + scanner.text(); break;
-    case TYPES: d = "TYPES " + scanner.text(); break;
-    case CLASS: d = "CLASS " + scanner.text(); break;
-    case METHOD_BODY: d = "BODY " + scanner.text(); break;
-    case EMBEDDED_CODE: d = "CODE " + scanner.text(); break;
-    case CODE_START: d = "CODE_START"; break;
-    case METHOD_START: d = "METHOD_START"; break;
-    default: d = {static_cast<char>(scanner.token())};
-    }
-    return d + '@' + std::to_string(scanner.line());
+    const int kind = scanner.token();
+    const bool hasText =
+        kind == IDENTIFIER || kind == TYPES || kind == CLASS || kind == METHOD_BODY || kind == EMBEDDED_CODE;
+    return tokenKindName(kind) + (hasText ? " " + scanner.text() : "") + '@' + std::to_string(scanner.line());
 }
 
 // Scans with the states the parser would choose, one letter per yylex():
@@ -90,38 +81,39 @@ const std::string codeEnd = " ):Fin de fichero inesperado mientras se escaneaba 
 
 TEST(TopLevelState, TokensTextsLinesAndErrors) {
     expectScans({
-        {"", "T*", {"EOF@1"}},
-        {" \t\n \n\t", "T*", {"EOF@3"}},
+        {"", "T*", {"END_OF_INPUT@1"}},
+        {" \t\n \n\t", "T*", {"END_OF_INPUT@3"}},
         {"Types = {\n int<float }%()+,;>[]", "T*",
-         {"TYPES Types@1", "=@1", "{@1", "ID int@2", "<@2", "ID float@2", "}@2", "%@2", "(@2", ")@2", "+@2", ",@2",
-          ";@2", ">@2", "[@2", "]@2", "EOF@2"}},
+         {"TYPES Types@1", "'='@1", "'{'@1", "IDENTIFIER int@2", "'<'@2", "IDENTIFIER float@2", "'}'@2", "'%'@2",
+          "'('@2", "')'@2", "'+'@2", "','@2", "';'@2", "'>'@2", "'['@2", "']'@2", "END_OF_INPUT@2"}},
         // Keywords only in exactly this form; dots, digits and '_' inside identifiers.
         {"types Class Types.x class java.util.List a_1.b", "T*",
-         {"ID types@1", "ID Class@1", "ID Types.x@1", "CLASS class@1", "ID java.util.List@1", "ID a_1.b@1", "EOF@1"}},
+         {"IDENTIFIER types@1", "IDENTIFIER Class@1", "IDENTIFIER Types.x@1", "CLASS class@1",
+          "IDENTIFIER java.util.List@1", "IDENTIFIER a_1.b@1", "END_OF_INPUT@1"}},
         // The newline after a word is given back and counted once, when read again.
-        {"abc\ndef\n", "TTT", {"ID abc@1", "ID def@2", "EOF@3"}},
-        {"/* c\n **/ class// c }\n/***/{", "T*", {"CLASS class@2", "{@3", "EOF@3"}},
+        {"abc\ndef\n", "TTT", {"IDENTIFIER abc@1", "IDENTIFIER def@2", "END_OF_INPUT@3"}},
+        {"/* c\n **/ class// c }\n/***/{", "T*", {"CLASS class@2", "'{'@3", "END_OF_INPUT@3"}},
         // A lone slash drops the character after it unexamined.
-        {"/class /{ /\n_", "T*", {"ID lass@1", "error 2 ):caracter '_" + notAllowed}},
-        {"/* never closed\n", "T*", {"EOF@2"}},
-        {"a /", "T*", {"ID a@1", "EOF@1"}},
+        {"/class /{ /\n_", "T*", {"IDENTIFIER lass@1", "error 2 ):caracter '_" + notAllowed}},
+        {"/* never closed\n", "T*", {"END_OF_INPUT@2"}},
+        {"a /", "T*", {"IDENTIFIER a@1", "END_OF_INPUT@1"}},
         {"\n\n9lives", "T", {"error 3 ):caracter '9" + notAllowed}},
         // Only blank, tab and newline are white space here.
-        {"a\r\n", "T*", {"ID a@1", "error 1 ):caracter '\r" + notAllowed}},
+        {"a\r\n", "T*", {"IDENTIFIER a@1", "error 1 ):caracter '\r" + notAllowed}},
         {"\f", "T", {"error 1 ):caracter '\f" + notAllowed}},
-        {"a-b", "T*", {"ID a@1", "error 1 ):caracter '-" + notAllowed}},
+        {"a-b", "T*", {"IDENTIFIER a@1", "error 1 ):caracter '-" + notAllowed}},
         {"'c'", "T", {"error 1 ):caracter ''" + notAllowed}},
-        {"caf\xE9", "T*", {"ID caf@1", "error 1 ):caracter '\xE9" + notAllowed}},
+        {"caf\xE9", "T*", {"IDENTIFIER caf@1", "error 1 ):caracter '\xE9" + notAllowed}},
     });
 }
 
 TEST(ClassBodyState, TokensBetweenMembersAndErrors) {
     expectScans({
-        {" \t\r\n\f\v}", "C", {"}@2"}},
-        {"\r\n%{ int x; %}\n/* } */ // }\n}", "CEC", {"CODE_START@2", "CODE  int x; @2", "}@4"}},
+        {" \t\r\n\f\v}", "C", {"'}'@2"}},
+        {"\r\n%{ int x; %}\n/* } */ // }\n}", "CEC", {"CODE_START@2", "EMBEDDED_CODE  int x; @2", "'}'@4"}},
         // The first letter of a method is given back for the top-level state.
-        {"\n  int f", "CTT", {"METHOD_START@2", "ID int@2", "ID f@2"}},
-        {"/}} /xy", "CCT", {"}@1", "METHOD_START@1", "ID y@1"}},
+        {"\n  int f", "CTT", {"METHOD_START@2", "IDENTIFIER int@2", "IDENTIFIER f@2"}},
+        {"/}} /xy", "CCT", {"'}'@1", "METHOD_START@1", "IDENTIFIER y@1"}},
         {"\n\n", "C", {"error 3" + classBodyEnd}},
         {"%", "C", {"error 1" + classBodyEnd}},
         {"/* }\n", "C", {"error 2" + classBodyEnd}},
@@ -134,41 +126,42 @@ TEST(ClassBodyState, TokensBetweenMembersAndErrors) {
 
 TEST(MethodBodyState, BodyEndsAtTheBraceThatClosesItOutsideLiteralsAndComments) {
     expectScans({
-        {"}", "M", {"BODY @1"}},
-        {"\n if (a) {\n b(); }\n}\nclass", "MT", {"BODY \n if (a) {\n b(); }\n@4", "CLASS class@5"}},
-        {"s = \"}\"; c = '}'; d = '{'; }", "M", {"BODY s = \"}\"; c = '}'; d = '{'; @1"}},
-        {"/* } **/ // }\n}", "M", {"BODY /* } **/ // }\n@2"}},
-        {"s = \"\\\"}\\\\\"; c = '\\''; }", "M", {"BODY s = \"\\\"}\\\\\"; c = '\\''; @1"}},
-        {"c = '\"'; s = \"'\"; }", "M", {"BODY c = '\"'; s = \"'\"; @1"}},
+        {"}", "M", {"METHOD_BODY @1"}},
+        {"\n if (a) {\n b(); }\n}\nclass", "MT", {"METHOD_BODY \n if (a) {\n b(); }\n@4", "CLASS class@5"}},
+        {"s = \"}\"; c = '}'; d = '{'; }", "M", {"METHOD_BODY s = \"}\"; c = '}'; d = '{'; @1"}},
+        {"/* } **/ // }\n}", "M", {"METHOD_BODY /* } **/ // }\n@2"}},
+        {"s = \"\\\"}\\\\\"; c = '\\''; }", "M", {"METHOD_BODY s = \"\\\"}\\\\\"; c = '\\''; @1"}},
+        {"c = '\"'; s = \"'\"; }", "M", {"METHOD_BODY c = '\"'; s = \"'\"; @1"}},
         // The character after a lone slash is not examined.
-        {"x = a / b /} }", "M", {"BODY x = a / b /} @1"}},
-        {std::string("n = '\0'; \xE9}", 11), "M", {std::string("BODY n = '\0'; \xE9@1", 17)}},
+        {"x = a / b /} }", "M", {"METHOD_BODY x = a / b /} @1"}},
+        {std::string("n = '\0'; \xE9}", 11), "M", {std::string("METHOD_BODY n = '\0'; \xE9@1", 24)}},
         {"{\n{\n}\n", "M", {"error 4" + methodBodyEnd}},
         {"\"}\n", "M", {"error 2" + methodBodyEnd}},
         {"'\\", "M", {"error 1" + methodBodyEnd}},
         {"/* *", "M", {"error 1" + methodBodyEnd}},
         // Runs of plain bytes across read buffers, newlines counted inside them.
-        {repeat("x = f(a);\n", 30000) + "} ", "MT", {"BODY " + repeat("x = f(a);\n", 30000) + "@30001", "EOF@30001"}},
+        {repeat("x = f(a);\n", 30000) + "} ", "MT",
+         {"METHOD_BODY " + repeat("x = f(a);\n", 30000) + "@30001", "END_OF_INPUT@30001"}},
         {std::string(1000000, '{') + std::string(1000000, '}') + "}", "M",
-         {"BODY " + std::string(1000000, '{') + std::string(1000000, '}') + "@1"}},
+         {"METHOD_BODY " + std::string(1000000, '{') + std::string(1000000, '}') + "@1"}},
     });
 }
 
 TEST(EmbeddedCodeState, BlockEndsAtTheFirstPercentBraceOutsideStringsAndComments) {
     expectScans({
-        {"%}", "E", {"CODE @1"}},
-        {"\nimport java.util.*;\n%}\nTypes", "ET", {"CODE \nimport java.util.*;\n@3", "TYPES Types@4"}},
-        {"s = \"%}\\\"%}\"; { /* %} */ // %}\n%}", "E", {"CODE s = \"%}\\\"%}\"; { /* %} */ // %}\n@2"}},
+        {"%}", "E", {"EMBEDDED_CODE @1"}},
+        {"\nimport java.util.*;\n%}\nTypes", "ET", {"EMBEDDED_CODE \nimport java.util.*;\n@3", "TYPES Types@4"}},
+        {"s = \"%}\\\"%}\"; { /* %} */ // %}\n%}", "E", {"EMBEDDED_CODE s = \"%}\\\"%}\"; { /* %} */ // %}\n@2"}},
         // Single quotes have no meaning here.
-        {"c = '%}'; %}", "E", {"CODE c = '@1"}},
+        {"c = '%}'; %}", "E", {"EMBEDDED_CODE c = '@1"}},
         // The character after a lone percent sign or slash is not examined.
-        {"x %%} a/%} b % c%}", "E", {"CODE x %%} a/%} b % c@1"}},
+        {"x %%} a/%} b % c%}", "E", {"EMBEDDED_CODE x %%} a/%} b % c@1"}},
         {"int x;\n", "E", {"error 2" + codeEnd}},
         {"%", "E", {"error 1" + codeEnd}},
         {"\"%}\n", "E", {"error 2" + codeEnd}},
         {"// %}", "E", {"error 1" + codeEnd}},
         {repeat("/* a\n */ s = \"b\n\"; // c\n", 20000) + "%}", "E",
-         {"CODE " + repeat("/* a\n */ s = \"b\n\"; // c\n", 20000) + "@60001"}},
+         {"EMBEDDED_CODE " + repeat("/* a\n */ s = \"b\n\"; // c\n", 20000) + "@60001"}},
     });
 }
 
