@@ -1,10 +1,17 @@
-// Builds a grammar of about 50 MB in a temporary directory, runs Perlan and
-// cat on it a few times each (output to a new file in the same directory),
-// and prints both throughputs by wall clock and by CPU time, their ratios and
-// Perlan's peak resident memory. The best run of each counts, so that other
-// load on the machine disturbs the figures as little as possible.
+// Builds grammars of about 50 MB in two shapes in a temporary directory, runs
+// Perlan and cat on each several times, one right after the other (output to
+// a new file in the same directory), and prints for each shape the
+// throughputs by wall clock and by CPU time, Perlan's throughput as a share of
+// cat's (median and spread of the runs, each run against the cat run next to
+// it) against the target of one half, and Perlan's peak resident memory
+// against the bound of 8 MB.
+//
+// Shapes: "mixed", a few rules with several actions, long lines and a long
+// trailer; "dense", short rules, every action holding a string literal, a
+// character literal, a comment and a typechecking block.
 //
 // usage: perlan_benchmark [megabytes] [runs] [path-to-Perlan]
+//        perlan_benchmark --grammar <megabytes> <file> [dense]   (only writes one, for profiling)
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -25,6 +32,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr double targetShareOfCat = 0.5;
+constexpr double peakBoundMegabytes = 8;
+
 struct RunResult {
     double seconds = 0;     // wall clock
     double cpuSeconds = 0;  // user and system time of the child
@@ -34,7 +44,7 @@ struct RunResult {
 
 // One rule with a few actions: literals with escapes and quotes, comments of
 // both kinds, nested braces and a typechecking block spanning lines.
-std::string rule(long index) {
+std::string mixedRule(long index) {
     std::string n = std::to_string(index);
     return "expr" + n + "\n"
            "    : expr" + n + " '+' term" + n + "   /* addition, \"quoted\" and '{' */\n"
@@ -51,22 +61,32 @@ std::string rule(long index) {
            "    ;\n\n";
 }
 
+// Short alternatives, each action with all four kinds of unit the scanner
+// must look into: the most stops per byte a realistic grammar has.
+std::string denseRule(long index) {
+    std::string n = std::to_string(index);
+    return "e" + n + " : e" + n + " '+' t { $$ = \"+\"; char c = '+'; /* add */ /*< check($1, $3); >*/ }\n"
+           "   | t { $$ = \"t\" + $1; char c = 't'; /* term */ /*< $$.type = $1.type; >*/ }\n"
+           "   ;\n";
+}
+
 std::string trailerLine(long index) {
     return "    private static final String MESSAGE_" + std::to_string(index) +
            " = \"{ unbalanced braces, %% markers and /* comment openers are ignored here\";\n";
 }
 
-void buildGrammar(const fs::path& path, std::size_t targetBytes) {
+void buildGrammar(const fs::path& path, std::size_t targetBytes, bool dense) {
     std::ofstream out(path, std::ios::binary);
     out << "%{\nimport java.util.*;\n// preamble with a %} in a comment\n%}\n"
            "%token NUM ID\n%left '+' '-'\n%%\n";
     std::size_t written = 0;
-    const std::size_t rulesBytes = targetBytes / 5 * 4;
+    // The dense shape is rules throughout; the mixed one has a long trailer.
+    const std::size_t rulesBytes = dense ? targetBytes : targetBytes / 5 * 4;
     long index = 0;
     std::string chunk;
     while (written < rulesBytes) {
         chunk.clear();
-        for (int i = 0; i < 100; ++i) chunk += rule(index++);
+        for (int i = 0; i < 100; ++i) chunk += dense ? denseRule(index++) : mixedRule(index++);
         out << chunk;
         written += chunk.size();
     }
@@ -108,11 +128,81 @@ RunResult run(const std::vector<std::string>& argv, const std::string& stdoutPat
     return result;
 }
 
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Spread {
+    double median, low, high;
+};
+
+Spread spread(const std::vector<double>& values) {
+    return {median(values), *std::min_element(values.begin(), values.end()),
+            *std::max_element(values.begin(), values.end())};
+}
+
+// Measures one shape; false when Perlan fails.
+bool measureShape(const std::string& perlan, const fs::path& dir, const char* shape, bool dense,
+                  std::size_t megabytes, int runs) {
+    const fs::path grammar = dir / "big.yt";
+    buildGrammar(grammar, megabytes << 20, dense);
+    const double bytes = static_cast<double>(fs::file_size(grammar));
+
+    run({"cat", grammar.string()}, (dir / "warm.out").string());  // bring the input into the page cache
+    std::vector<double> perlanWall, perlanCpu, catWall, catCpu, wallShare, cpuShare;
+    long peakKilobytes = 0;
+    for (int i = 0; i < runs; ++i) {
+        fs::remove(dir / "big.y");
+        fs::remove(dir / "cat.out");
+        RunResult p = run({perlan, grammar.string(), (dir / "big.y").string()}, "");
+        if (p.status != 0) {
+            std::cerr << "Perlan failed with status " << p.status << "\n";
+            return false;
+        }
+        RunResult c = run({"cat", grammar.string()}, (dir / "cat.out").string());
+        perlanWall.push_back(bytes / p.seconds / 1e9);
+        perlanCpu.push_back(bytes / p.cpuSeconds / 1e9);
+        catWall.push_back(bytes / c.seconds / 1e9);
+        catCpu.push_back(bytes / c.cpuSeconds / 1e9);
+        wallShare.push_back(c.seconds / p.seconds);
+        cpuShare.push_back(c.cpuSeconds / p.cpuSeconds);
+        peakKilobytes = std::max(peakKilobytes, p.peakKilobytes);
+    }
+    const double outputBytes = static_cast<double>(fs::file_size(dir / "big.y"));
+
+    const auto row = [](const char* name, const std::vector<double>& wall, const std::vector<double>& cpu) {
+        const Spread w = spread(wall), c = spread(cpu);
+        std::printf("  %-14s %5.2f GB/s (%5.2f-%5.2f)    %5.2f GB/s (%5.2f-%5.2f)\n", name, w.median, w.low,
+                    w.high, c.median, c.low, c.high);
+    };
+    std::printf("%s shape: input %.1f MB (output %.1f MB), %d runs, median (lowest-highest)\n", shape,
+                bytes / 1e6, outputBytes / 1e6, runs);
+    std::printf("  %-14s %-30s %s\n", "", "wall clock", "CPU time");
+    row("Perlan", perlanWall, perlanCpu);
+    row("cat", catWall, catCpu);
+    const Spread w = spread(wallShare), c = spread(cpuShare);
+    std::printf("  %-14s %5.2f      (%5.2f-%5.2f)    %5.2f      (%5.2f-%5.2f)\n", "Perlan / cat", w.median,
+                w.low, w.high, c.median, c.low, c.high);
+    std::printf("  %-14s %5.2f                       %5.2f               (target >= %.2f: %s)\n",
+                "to target", w.median / targetShareOfCat, c.median / targetShareOfCat, targetShareOfCat,
+                w.median >= targetShareOfCat ? "met" : "NOT met");
+    const double peak = static_cast<double>(peakKilobytes) / 1024;
+    std::printf("  %-14s %5.2f MB (bound < %.0f MB: %s)\n\n", "peak RSS", peak, peakBoundMegabytes,
+                peak < peakBoundMegabytes ? "met" : "NOT met");
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if ((argc == 4 || argc == 5) && std::string(argv[1]) == "--grammar") {
+        buildGrammar(argv[3], std::strtoul(argv[2], nullptr, 10) << 20, argc == 5 && std::string(argv[4]) == "dense");
+        return fs::exists(argv[3]) ? 0 : 1;
+    }
     const std::size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 50;
-    const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
     const std::string perlan = argc > 3 ? argv[3] : PERLAN_PATH;
 
     std::string pattern = (fs::temp_directory_path() / "perlan-bench-XXXXXX").string();
@@ -121,42 +211,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const fs::path dir = pattern;
-    const fs::path grammar = dir / "big.yt";
-    buildGrammar(grammar, megabytes << 20);
-    const double bytes = static_cast<double>(fs::file_size(grammar));
-
-    run({"cat", grammar.string()}, (dir / "warm.out").string());  // bring the input into the page cache
-    double bestPerlan = 1e30, bestCat = 1e30, bestPerlanCpu = 1e30, bestCatCpu = 1e30;
-    long peakKilobytes = 0;
-    for (int i = 0; i < runs; ++i) {
-        fs::remove(dir / "big.y");
-        fs::remove(dir / "cat.out");
-        RunResult p = run({perlan, grammar.string(), (dir / "big.y").string()}, "");
-        if (p.status != 0) {
-            std::cerr << "Perlan failed with status " << p.status << "\n";
-            fs::remove_all(dir);
-            return 1;
-        }
-        bestPerlan = std::min(bestPerlan, p.seconds);
-        bestPerlanCpu = std::min(bestPerlanCpu, p.cpuSeconds);
-        peakKilobytes = std::max(peakKilobytes, p.peakKilobytes);
-        RunResult c = run({"cat", grammar.string()}, (dir / "cat.out").string());
-        bestCat = std::min(bestCat, c.seconds);
-        bestCatCpu = std::min(bestCatCpu, c.cpuSeconds);
-    }
-    const double outputBytes = static_cast<double>(fs::file_size(dir / "big.y"));
+    const bool ok = measureShape(perlan, dir, "mixed", false, megabytes, runs) &&
+                    measureShape(perlan, dir, "dense", true, megabytes, runs);
     fs::remove_all(dir);
-
-    const double gigabyte = 1e9;
-    std::printf("input            %.1f MB (output %.1f MB), best of %d runs\n", bytes / 1e6,
-                outputBytes / 1e6, runs);
-    std::printf("                 wall clock          CPU time\n");
-    std::printf("Perlan           %.3f s %5.2f GB/s  %.3f s %5.2f GB/s\n", bestPerlan,
-                bytes / bestPerlan / gigabyte, bestPerlanCpu, bytes / bestPerlanCpu / gigabyte);
-    std::printf("cat              %.3f s %5.2f GB/s  %.3f s %5.2f GB/s\n", bestCat,
-                bytes / bestCat / gigabyte, bestCatCpu, bytes / bestCatCpu / gigabyte);
-    std::printf("Perlan / cat     %.2f                %.2f\n", bestCat / bestPerlan,
-                bestCatCpu / bestPerlanCpu);
-    std::printf("Perlan peak RSS  %.2f MB\n", static_cast<double>(peakKilobytes) / 1024);
-    return 0;
+    return ok ? 0 : 1;
 }
