@@ -6,6 +6,7 @@
 #include "common/ByteReader.h"
 #include "common/CompilerError.h"
 #include "common/FileIdentity.h"
+#include "common/FileNames.h"
 #include "preprocessor/HeldBackWriter.h"
 #include "preprocessor/PreprocessorParser.h"
 
@@ -57,7 +58,7 @@ int runPerlan(int argc, const char* const* argv, std::ostream& err) {
         }
 
         std::ifstream input;
-        if (!common::isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
+        if (!common::isDirectory(inputName)) input.open(common::filePath(inputName), std::ios::in | std::ios::binary);
         if (!input.is_open()) {
             err << "Can not open input file " << inputName << std::flush;
             return exitStatus::inputNotOpened;
@@ -69,7 +70,7 @@ int runPerlan(int argc, const char* const* argv, std::ostream& err) {
             err << "Can not write in the input file\n" << std::flush;
             return exitStatus::errorReported;
         }
-        std::ofstream output(outputName, std::ios::out | std::ios::trunc | std::ios::binary);
+        std::ofstream output(common::filePath(outputName), std::ios::out | std::ios::trunc | std::ios::binary);
         if (!output.is_open()) {
             err << "Can not open output file " << outputName << std::flush;
             return exitStatus::outputNotOpened;

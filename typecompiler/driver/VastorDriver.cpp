@@ -8,6 +8,7 @@
 #include "common/ByteReader.h"
 #include "common/CompilerError.h"
 #include "common/FileIdentity.h"
+#include "common/FileNames.h"
 #include "typecompiler/driver/SwitchParsing.h"
 #include "typecompiler/driver/SwitchTable.h"
 #include "typecompiler/driver/Usage.h"
@@ -45,7 +46,7 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
 
         // A directory opens as a stream on this platform but cannot be read.
         std::ifstream input;
-        if (!common::isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
+        if (!common::isDirectory(inputName)) input.open(common::filePath(inputName), std::ios::in | std::ios::binary);
         if (!input.is_open()) {
             errors << "Can not open input file " << inputName << std::flush;
             return exitStatus::inputNotOpened;
@@ -57,7 +58,7 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
 
         SpecificationParser parser(input, configuration, errors);
         std::error_code sizeUnknown;
-        const auto inputBytes = std::filesystem::file_size(inputName, sizeUnknown);
+        const auto inputBytes = std::filesystem::file_size(common::filePath(inputName), sizeUnknown);
         if (!sizeUnknown) parser.expectInputSize(inputBytes);
         parser.parse();
         return exitStatus::success;

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "common/FileNames.h"
+
 namespace vastor {
 
 namespace {
@@ -51,12 +53,13 @@ std::string typeExceptionText(const std::optional<std::string>& baseError) {
 }
 
 std::string typeExceptionPath(const std::string& apiDirectory) {
-    return apiDirectory + "/errorHandling/TypeException.java";
+    const char separator = common::pathSeparator();
+    return apiDirectory + separator + "errorHandling" + separator + "TypeException.java";
 }
 
 void writeTypeExceptionFile(const std::string& apiDirectory, const std::optional<std::string>& baseError) {
     const std::string path = typeExceptionPath(apiDirectory);
-    std::ofstream file(path, std::ios::out | std::ios::trunc | std::ios::binary);
+    std::ofstream file(common::filePath(path), std::ios::out | std::ios::trunc | std::ios::binary);
     if (!file.is_open()) throw std::runtime_error("Can not open API TypeException.java file: " + path);
     const std::string text = typeExceptionText(baseError);
     file.write(text.data(), static_cast<std::streamsize>(text.size()));
