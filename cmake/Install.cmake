@@ -81,6 +81,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/cmake/copyri
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/
         DESTINATION ${TYPETOOLS_INSTALL_DOCDIR}/docs
         FILES_MATCHING PATTERN "*.md")
+install(FILES ${PROJECT_SOURCE_DIR}/java/README.md
+        DESTINATION ${TYPETOOLS_INSTALL_DOCDIR}/java)
 
 # The config finds the programs relative to its own location, so an installed
 # tree can be moved (and the Debian package lives under /usr).

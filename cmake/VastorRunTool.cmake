@@ -30,9 +30,28 @@ if(NOT arg_directory)
   set(arg_directory .)
 endif()
 
-execute_process(COMMAND ${arg_run}
-                WORKING_DIRECTORY "${arg_directory}"
-                RESULT_VARIABLE status)
+# Installed with Java beside it, the tool's messages are shown as
+# "<file>:<line>: error: <message>" (editors and IDEs link these) by the
+# filter in share/java/typetools-build.jar; else as the tool wrote them.
+get_filename_component(translator "${CMAKE_CURRENT_LIST_DIR}/../../java/typetools-build.jar" ABSOLUTE)
+find_program(java_program java)
+if(EXISTS "${translator}" AND java_program)
+  list(GET arg_outputs 0 first_output)
+  set(messages "${first_output}.messages")
+  execute_process(COMMAND ${arg_run}
+                  WORKING_DIRECTORY "${arg_directory}"
+                  RESULT_VARIABLE status
+                  ERROR_FILE "${messages}")
+  file(SIZE "${messages}" messages_size)
+  if(messages_size GREATER 0)
+    execute_process(COMMAND "${java_program}" -jar "${translator}" "${arg_input}" INPUT_FILE "${messages}")
+  endif()
+  file(REMOVE "${messages}")
+else()
+  execute_process(COMMAND ${arg_run}
+                  WORKING_DIRECTORY "${arg_directory}"
+                  RESULT_VARIABLE status)
+endif()
 if(status EQUAL 0)
   foreach(output IN LISTS arg_outputs)
     if(NOT EXISTS "${output}")

@@ -5,17 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/CompilerError.h"
+#include "common/IoError.h"
 
 namespace common {
-
-/// Raised when the input cannot be read (an I/O error, not its end): a tool
-/// must never take a failed read for the end of the file and report success
-/// on a truncated input.
-class InputReadError : public CompilerError {
-public:
-    InputReadError() : CompilerError("Can not read input file") {}
-};
 
 /// Reads a stream byte by byte through a large buffer, so that scanners can
 /// take one character at a time without a stream call per character.

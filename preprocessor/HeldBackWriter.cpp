@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/InternalError.h"
+#include "preprocessor/PerlanMessages.h"
 
 namespace perlan {
 
@@ -22,7 +23,7 @@ void HeldBackWriter::writeAcrossFlushes(std::string_view bytes) {
 
 void HeldBackWriter::unwrite(std::size_t count) {
     if (count > maxUnwrite || count > size_)
-        throw common::InternalError("HeldBackWriter", __LINE__, "cannot take back bytes already written out");
+        throw common::InternalError("HeldBackWriter", __LINE__, messages::unwriteTooFar);
     size_ -= count;
 }
 
@@ -30,7 +31,7 @@ void HeldBackWriter::finish() {
     send(buffer_.data(), size_);
     size_ = 0;
     out_.flush();
-    if (!out_) throw OutputWriteError();
+    if (!out_) throw common::OutputWriteError();
 }
 
 void HeldBackWriter::flushAllButTail() {
@@ -43,7 +44,7 @@ void HeldBackWriter::flushAllButTail() {
 void HeldBackWriter::send(const char* data, std::size_t count) {
     if (count == 0) return;
     out_.write(data, static_cast<std::streamsize>(count));
-    if (!out_) throw OutputWriteError();
+    if (!out_) throw common::OutputWriteError();
 }
 
 }  // namespace perlan

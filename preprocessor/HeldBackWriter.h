@@ -3,19 +3,14 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
-#include <exception>
 #include <ostream>
 #include <span>
 #include <string_view>
 #include <vector>
 
-namespace perlan {
+#include "common/IoError.h"
 
-/// Raised when the output stream refuses bytes or a flush.
-class OutputWriteError : public std::exception {
-public:
-    const char* what() const noexcept override { return "output write failed"; }
-};
+namespace perlan {
 
 /// Writes bytes to a stream through a large buffer and can take back the last
 /// few bytes written. The last `maxUnwrite` bytes always stay in the buffer
@@ -60,7 +55,7 @@ public:
     void unwrite(std::size_t count);
 
     /// Writes out everything still held and flushes the stream.
-    /// Throws OutputWriteError when the stream fails.
+    /// Throws common::OutputWriteError when the stream fails.
     void finish();
 
 private:

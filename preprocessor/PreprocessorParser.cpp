@@ -3,6 +3,8 @@
 #include <string>
 
 #include "common/Exception.h"
+#include "common/IoError.h"
+#include "preprocessor/PerlanMessages.h"
 #include "preprocessor/Tokens.h"
 
 namespace perlan {
@@ -21,7 +23,7 @@ void PreprocessorParser::parse() {
         // Keep what was copied up to the error; the error itself is what gets reported.
         try {
             scanner_.finishOutput();
-        } catch (const OutputWriteError&) {
+        } catch (const common::OutputWriteError&) {
         }
         throw;
     }
@@ -37,25 +39,25 @@ void PreprocessorParser::parseGrammar() {
     scanner_.advance();
     if (scanner_.currentToken() == PERCENT_LBRACE) {
         scanner_.advance();
-        expect(PERCENT_RBRACE, "end-of-preamble was expected");
+        expect(PERCENT_RBRACE, messages::endOfPreambleExpected);
         scanner_.advance();
     }
-    expect(PERCENT_PERCENT, "1st section was expected");
+    expect(PERCENT_PERCENT, messages::firstSectionExpected);
 
     scanner_.setMode(rulesMode_);
     scanner_.advance();
     while (scanner_.currentToken() == '{') {
         scanner_.setMode(actionMode_);
         scanner_.advance();
-        expect('}', "end-of-action '}' was expected");
+        expect('}', messages::endOfActionExpected);
         scanner_.setMode(rulesMode_);
         scanner_.advance();
     }
-    expect(PERCENT_PERCENT, "2st section was expected");
+    expect(PERCENT_PERCENT, messages::secondSectionExpected);
 
     scanner_.setMode(trailerMode_);
     scanner_.advance();
-    expect(END_OF_INPUT, "end-of-file was expected");
+    expect(END_OF_INPUT, messages::endOfFileExpected);
 }
 
 }  // namespace perlan

@@ -1,6 +1,7 @@
 #include "preprocessor/PreprocessorScanner.h"
 
 #include "common/InternalError.h"
+#include "preprocessor/PerlanMessages.h"
 #include "preprocessor/ScanMode.h"
 
 namespace perlan {
@@ -10,7 +11,7 @@ PreprocessorScanner::PreprocessorScanner(std::istream& in, std::ostream& out, st
 
 int PreprocessorScanner::advance() {
     if (mode_ == nullptr)
-        throw common::InternalError("PreprocessorScanner", __LINE__, "advance() before setMode()");
+        throw common::InternalError("PreprocessorScanner", __LINE__, messages::advanceWithoutMode);
     currentToken_ = mode_->scan();
     return currentToken_;
 }

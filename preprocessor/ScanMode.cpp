@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "common/Exception.h"
+#include "preprocessor/PerlanMessages.h"
 #include "preprocessor/StopSet.h"
 #include "preprocessor/Tokens.h"
 
@@ -79,12 +80,12 @@ void ScanMode::skipLiteral(int quote) {
     for (;;) {
         int ch = scanner_.copyThrough(stops);
         if (ch == endOfInput)
-            throw common::LexicalError(scanner_.line(), "end-of-file found in the middle of a literal");
+            throw common::LexicalError(scanner_.line(), messages::endOfFileInLiteral);
         if (ch == quote) return;
         // A backslash: the next byte is taken literally, whatever it is.
         ch = scanner_.readAndCopy();
         if (ch == endOfInput)
-            throw common::LexicalError(scanner_.line(), "end-of-file found in the middle of a literal");
+            throw common::LexicalError(scanner_.line(), messages::endOfFileInLiteral);
         if (ch == '\n') scanner_.countLine();
     }
 }
@@ -100,7 +101,7 @@ void ScanMode::skipBlockComment() {
         int ch = scanner_.copyThrough(blockCommentStops);
         while (ch == '*') ch = scanner_.readAndCopy();
         if (ch == endOfInput)
-            throw common::LexicalError(scanner_.line(), "end-of-file found in the middle of a comment");
+            throw common::LexicalError(scanner_.line(), messages::endOfFileInComment);
         if (ch == '/') return;  // it follows a star
         if (ch == '\n') scanner_.countLine();
     }
@@ -122,7 +123,7 @@ void ScanMode::scanTypechecking() {
     for (;;) {
         ch = state == EndMarker::other ? scanner_.copyThrough(typecheckingStops) : scanner_.readAndCopy();
         if (ch == endOfInput)
-            throw common::LexicalError(scanner_.line(), "end-of-file found in while scanning typechecking");
+            throw common::LexicalError(scanner_.line(), messages::endOfFileInTypechecking);
         if (ch == '"' || ch == '\'') {
             skipLiteral(ch);
             state = EndMarker::other;

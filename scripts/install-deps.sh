@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, the packages needed to build the tools, run the
 # examples, run every test and fuzz, each at the version Debian 12 has.
-# Does nothing when all of them are there at that version; without root it
-# only names what is missing.
+# Does nothing when all of them are there at that version. Without root it
+# installs nothing: it accepts packages at other versions (with a note) and
+# fails, naming them, only when packages are absent.
 #
 # Each block below lists what one part of the project needs, one
 # `want <package> <version>` per line; add a block for a new part.
@@ -31,6 +32,18 @@ want ninja-build 1.11.1-2~deb12u1
 want dpkg-dev 1.21.23
 want lintian 2.116.3+deb12u1
 
+# The build-tool integrations (java/) are built against, and tested with,
+# Debian's Maven, Gradle and Ant, offline: the Maven plugins the fixture
+# project uses come from Debian's system repository (junit5 for the junit-bom
+# POM that Debian's plexus-compiler names).
+want maven 3.8.7-1
+want gradle 4.4.1-18
+want ant 1.10.13-1
+want libmaven-compiler-plugin-java 3.10.1-2
+want libmaven-resources-plugin-java 3.3.0-1
+want libexec-maven-plugin-java 3.1.0-1
+want junit5 5.9.2-1
+
 # The Windows programs: cross-built with MinGW-w64 (POSIX threads), with
 # GoogleTest compiled from Debian's sources for them, tested and their
 # archive checked under Wine (wine64: the 64-bit loader; wine: the commands).
@@ -44,18 +57,39 @@ want wine 8.0~repack-4
 want clang 1:14.0-55.7~deb12u1
 want libclang-rt-dev 1:14.0-55.7~deb12u1
 
-missing=()
+# The editor tests: Vim, Emacs and, for the TextMate grammars, Node.js with
+# npm (the machine's own when it has them, else Debian's, below) and the npm
+# packages pinned in editors/tests/package-lock.json (installed at the end).
+want vim 2:9.0.1378-2+deb12u2
+want emacs-nox 1:28.2+1-15+deb12u4
+
+# Packages that are absent, and packages installed at another version.
+missing=() other=()
 for pin in "${wanted[@]}"; do
   name=${pin%%=*} version=${pin#*=}
   installed=$(dpkg-query -W -f='${db:Status-Status} ${Version}' "$name" 2>/dev/null || true)
-  [ "$installed" = "installed $version" ] || missing+=("$pin")
+  case $installed in
+    "installed $version") ;;
+    installed\ *) other+=("$pin") ;;
+    *) missing+=("$pin") ;;
+  esac
 done
 
-[ ${#missing[@]} -eq 0 ] && exit 0
-if [ "$(id -u)" -ne 0 ]; then
-  echo "install-deps.sh: missing (run as root, or install them with apt-get): ${missing[*]}" >&2
-  exit 1
+command -v node >/dev/null || missing+=(nodejs=18.20.4+dfsg-1~deb12u3)
+command -v npm >/dev/null || missing+=(npm=9.2.0~ds1-1)
+
+if [ ${#missing[@]} -gt 0 ] || [ ${#other[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    # Without root, packages at other versions are used as they are.
+    [ ${#other[@]} -eq 0 ] || echo "install-deps.sh: not at the pinned version: ${other[*]}" >&2
+    if [ ${#missing[@]} -gt 0 ]; then
+      echo "install-deps.sh: missing (run as root, or install them with apt-get): ${missing[*]}" >&2
+      exit 1
+    fi
+  else
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --allow-downgrades "${missing[@]}" "${other[@]}"
+  fi
 fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --allow-downgrades "${missing[@]}"
+bash "$(dirname "$0")/../editors/tests/install-npm-packages.sh"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the exprlang example end to end: Vastor makes the type classes from
 # types.spec, Perlan rewrites the typechecking blocks of exprlang.yt, byacc/J
-# makes the parser, javac compiles everything with the stand-in API, and the
+# makes the parser, javac compiles everything with the Java API, and the
 # checker runs on sample.expr.
 #
 # Usage: run.sh [TOOLS_BIN_DIR [WORK_DIR]]
@@ -29,8 +29,16 @@ else
 fi
 cd "$work"
 
+# The API's sources: java/api/src in the source tree, share/typetools/api
+# when installed (this script then lies in share/doc/typetools/examples).
+api_src=
+for candidate in "$here/../../java/api/src" "$here/../../../../typetools/api"; do
+	[ -f "$candidate/TEParser.java" ] && { api_src=$(cd "$candidate" && pwd); break; }
+done
+[ -n "$api_src" ] || { echo "run.sh: the Java API sources were not found" >&2; exit 1; }
+
 api=api/es/corvena/dmq/typeChecking
-cp -r "$here/../api" api
+cp -r "$api_src" api
 mkdir -p "$api/errorHandling"
 cp "$here"/{types.spec,exprlang.yt,SemanticValue.java,Lexer.java,ExprLang.java,sample.expr} .
 

@@ -42,7 +42,9 @@ done
 contents=$(dpkg-deb -c "$deb")
 expected=(./usr/bin/Perlan ./usr/share/man/man1/Perlan.1.gz ./usr/share/cmake/typetools/typetoolsConfig.cmake
           ./usr/share/doc/typetools/examples/ ./usr/share/doc/typetools/copyright
-          ./usr/share/doc/typetools/changelog.gz)
+          ./usr/share/doc/typetools/changelog.gz ./usr/share/vim/vimfiles/ftdetect/typetools.vim
+          './usr/share/emacs/site-lisp/elpa/typetools-[0-9.]+/typetools-pkg.el'
+          ./usr/share/typetools/textmate/package.json)
 [ "$with_vastor" = 1 ] && expected+=(./usr/bin/Vastor ./usr/share/man/man1/Vastor.1.gz)
 for path in "${expected[@]}"; do
   grep -qE " $path\$" <<<"$contents" || fail "the package lacks $path"

@@ -16,6 +16,7 @@ cmake --install "$build_dir" --prefix "$prefix" >"$scratch/install.log" 2>&1 \
   || fail "cmake --install failed: $(cat "$scratch/install.log")"
 installed=(bin/Perlan share/man/man1/Perlan.1.gz share/doc/typetools/examples
            share/doc/typetools/README.md share/doc/typetools/docs/integration.md
+           share/doc/typetools/docs/guide.md
            share/cmake/typetools/typetoolsConfig.cmake share/cmake/typetools/typetoolsConfigVersion.cmake
            share/cmake/typetools/VastorRunTool.cmake)
 [ "$with_vastor" = 1 ] && installed+=(bin/Vastor share/man/man1/Vastor.1.gz)
@@ -104,7 +105,7 @@ check_build_steps() {
   sleep 1
   printf '%%%%\nexpr : { never closed\n' >"$inputs/calc.yt"
   ! run_build || fail "$label: a broken grammar did not stop the build"
-  grep -qF "Syntax error( line 3 ):end-of-action '}' was expected" "$log" \
+  grep -qF "$(message calc.yt 3 "Syntax error" "end-of-action '}' was expected")" "$log" \
     || fail "$label: Perlan's error is not in the build log: $(cat "$log")"
   if [ -n "$failure_note" ]; then
     grep -qF "Perlan $failure_note" "$log" || fail "$label: the failure is not reported: $(cat "$log")"
@@ -120,7 +121,7 @@ check_build_steps() {
   sleep 1
   printf 'types = { int }\n' >"$inputs/types.spec"
   ! run_build || fail "$label: a broken specification did not stop the build"
-  grep -qF "Syntax error( line 1 ):Se esperaba la directiva TYPES" "$log" \
+  grep -qF "$(message types.spec 1 "Syntax error" "Se esperaba la directiva TYPES")" "$log" \
     || fail "$label: Vastor's error is not in the build log: $(cat "$log")"
   if [ -n "$failure_note" ]; then
     grep -qF "Vastor $failure_note" "$log" || fail "$label: the failure is not reported: $(cat "$log")"
@@ -130,6 +131,17 @@ check_build_steps() {
   cp "$scratch/types.good" "$inputs/types.spec"
   run_build || fail "$label: build after mending the specification failed: $(cat "$log")"
   grep -q "isBoolean" "$type_java" || fail "$label: Type.java not remade after the mend"
+}
+
+# A tool's error as the build shows it: through the installed diagnostics
+# filter (with Java installed) in the CMake build steps, as the tool wrote it
+# in the make rules. message <file> <line> <category> <text>
+message() {
+  if [ "$message_form" = translated ]; then
+    printf '%s:%s: error: %s: %s' "$1" "$2" "$3" "$4"
+  else
+    printf '%s( line %s ):%s' "$3" "$2" "$4"
+  fi
 }
 
 # The consumer project, with one CMake generator.
@@ -150,6 +162,8 @@ check_consumer() {
       || fail "$generator: VASTOR_EXECUTABLE is not the installed one: $(cat "$log")"
   fi
   run_build() { cmake --build "$build" >"$log" 2>&1; }
+  message_form=raw
+  [ -f "$prefix/share/java/typetools-build.jar" ] && command -v java >/dev/null && message_form=translated
   check_build_steps "$generator" "$inputs" "$build/grammar/calc.y" "$build/generated/Type.java" \
     "$build/api/errorHandling/TypeException.java" "failed (exit status 254)"
   if [ "$with_vastor" = 1 ]; then
@@ -170,6 +184,7 @@ check_make_rules() {
   local goals=calc.y
   [ "$with_vastor" = 1 ] && goals=all
   run_build() { PATH="$prefix/bin:$PATH" make -C "$work" $goals >"$log" 2>&1; }
+  message_form=raw
   check_build_steps "make" "$work" "$work/calc.y" "$work/Type.java" \
     "$work/api/es/corvena/dmq/typeChecking/errorHandling/TypeException.java" ""
   echo "documented make rules checked"

@@ -1,13 +1,14 @@
 #include "typecompiler/driver/BaseErrorSwitch.h"
 
 #include "common/ConfigurationException.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/driver/SwitchTable.h"
 
 namespace vastor {
 
 void BaseErrorSwitch::validate(const SwitchTable& table) const {
-    if (table.find("API") == nullptr)
-        throw common::ConfigurationException("no API location especified with baseError Flag");
+    if (table.find(switchKey::api) == nullptr)
+        throw common::ConfigurationException(messages::baseErrorWithoutApi);
 }
 
 }  // namespace vastor

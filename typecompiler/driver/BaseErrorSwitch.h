@@ -1,6 +1,7 @@
 #pragma once
 
 #include "typecompiler/driver/Switch.h"
+#include "typecompiler/driver/SwitchKeys.h"
 
 namespace vastor {
 
@@ -8,7 +9,7 @@ namespace vastor {
 /// TypeException and therefore needs the API location.
 class BaseErrorSwitch : public Switch {
 public:
-    explicit BaseErrorSwitch(std::string value) : Switch("BASEERROR", std::move(value)) {}
+    explicit BaseErrorSwitch(std::string value) : Switch(switchKey::baseError, std::move(value)) {}
 
     /// Raises when the table has no "API" entry.
     void validate(const SwitchTable& table) const override;

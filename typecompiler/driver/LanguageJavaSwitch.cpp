@@ -1,24 +1,25 @@
 #include "typecompiler/driver/LanguageJavaSwitch.h"
 
 #include "common/ConfigurationException.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/driver/SwitchTable.h"
 
 namespace vastor {
 
 void LanguageJavaSwitch::validate(const SwitchTable& table) const {
-    if (table.find("OUTHEADER") != nullptr) throw common::ConfigurationException("no header file with Language Java");
+    if (table.find(switchKey::outHeader) != nullptr) throw common::ConfigurationException(messages::headerWithJava);
 
     // The driver always puts OUTIMPL and INPUTFILE in; should one be missing,
     // an unknown output is not Type.java and an unknown input is not Type.java.
-    const Switch* output = table.find("OUTIMPL");
-    if (output == nullptr || output->value() != "Type.java")
-        throw common::ConfigurationException("with Java Languaje output must be Type.java");
+    const Switch* output = table.find(switchKey::outImpl);
+    if (output == nullptr || output->value() != typeJavaFile)
+        throw common::ConfigurationException(messages::outputNotTypeJava);
 
-    const Switch* input = table.find("INPUTFILE");
-    if (input != nullptr && input->value() == "Type.java")
-        throw common::ConfigurationException("with Java Languaje output must be Type.java cannot use Type.java as input");
+    const Switch* input = table.find(switchKey::inputFile);
+    if (input != nullptr && input->value() == typeJavaFile)
+        throw common::ConfigurationException(messages::inputIsTypeJava);
 
-    if (table.find("API") == nullptr) throw common::ConfigurationException("CLASSPATH or API flag not set");
+    if (table.find(switchKey::api) == nullptr) throw common::ConfigurationException(messages::apiNotSet);
 }
 
 }  // namespace vastor

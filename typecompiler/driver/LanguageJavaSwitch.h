@@ -1,6 +1,7 @@
 #pragma once
 
 #include "typecompiler/driver/Switch.h"
+#include "typecompiler/driver/SwitchKeys.h"
 
 namespace vastor {
 
@@ -8,7 +9,7 @@ namespace vastor {
 /// only output language, so this switch enforces the Java output rules.
 class LanguageJavaSwitch : public Switch {
 public:
-    LanguageJavaSwitch() : Switch("LanguageJavaSwitch", "JAVA") {}
+    LanguageJavaSwitch() : Switch(switchKey::languageJava, javaLanguage) {}
 
     /// Raises on the first broken rule, in this order: no OUTHEADER, OUTIMPL
     /// exactly "Type.java", INPUTFILE not exactly "Type.java", API present.

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "common/ConfigurationException.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/driver/BaseErrorSwitch.h"
 #include "typecompiler/driver/LanguageJavaSwitch.h"
+#include "typecompiler/driver/SwitchKeys.h"
 
 namespace vastor {
 
@@ -20,35 +22,36 @@ bool equalsIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 // The order of comparison; each entry is also the key of the switch made.
-constexpr const char* canonicalNames[] = {"LANGUAGE", "OUTHEADER", "OUTIMPL", "BASEERROR", "API", "TEParser"};
+constexpr const char* canonicalNames[] = {switchKey::language,  switchKey::outHeader, switchKey::outImpl,
+                                          switchKey::baseError, switchKey::api,       switchKey::teParser};
 
 }  // namespace
 
 void parseSwitch(const std::string& argument, SwitchTable& table) {
     if (argument.empty() || argument.front() != '-')
-        throw common::ConfigurationException("Bad format in switch: " + argument + " must begin with '-'");
+        throw common::ConfigurationException(messages::switchWithoutMinus(argument));
     const auto equals = argument.find('=');
     if (equals == std::string::npos)
-        throw common::ConfigurationException("Bad format in switch: " + argument + " flags must be joined by '='");
+        throw common::ConfigurationException(messages::switchWithoutEquals(argument));
 
     const std::string name = argument.substr(1, equals - 1);
     std::unique_ptr<Switch> made = makeSwitch(name, argument.substr(equals + 1));
-    if (!made) throw common::ConfigurationException("unknown Switch: " + name);
+    if (!made) throw common::ConfigurationException(messages::unknownSwitch(name));
     table.add(std::move(made));
 }
 
 std::unique_ptr<Switch> makeSwitch(const std::string& name, const std::string& value) {
-    if (equalsIgnoringCase(name, "LANGUAGE") && !equalsIgnoringCase(value, "JAVA"))
+    if (equalsIgnoringCase(name, switchKey::language) && !equalsIgnoringCase(value, javaLanguage))
         return std::make_unique<LanguageJavaSwitch>();
-    if (equalsIgnoringCase(name, "BASEERROR")) return std::make_unique<BaseErrorSwitch>(value);
+    if (equalsIgnoringCase(name, switchKey::baseError)) return std::make_unique<BaseErrorSwitch>(value);
     for (const char* canonical : canonicalNames)
         if (equalsIgnoringCase(name, canonical)) return std::make_unique<Switch>(canonical, value);
     return nullptr;
 }
 
 void addDefaultSwitches(SwitchTable& table) {
-    table.add(makeSwitch("LANGUAGE", "JAVA"));
-    table.add(makeSwitch("OUTIMPL", "Type.java"));
+    table.add(makeSwitch(switchKey::language, javaLanguage));
+    table.add(makeSwitch(switchKey::outImpl, typeJavaFile));
 }
 
 }  // namespace vastor

@@ -1,5 +1,7 @@
 #include "typecompiler/driver/SwitchTable.h"
 
+#include "typecompiler/VastorMessages.h"
+
 namespace vastor {
 
 void SwitchTable::add(std::unique_ptr<Switch> entry) {
@@ -9,7 +11,7 @@ void SwitchTable::add(std::unique_ptr<Switch> entry) {
         switches_.emplace(key, std::move(entry));
         return;
     }
-    warnings_ << "Vastor Switch Warning: Overriding existing switch " << key << '\n' << std::flush;
+    warnings_ << messages::overridingSwitch(key) << std::flush;
     found->second = std::move(entry);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <iostream>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "typecompiler/driver/Switch.h"
@@ -14,7 +14,7 @@ namespace vastor {
 class SwitchTable {
 public:
     /// Override warnings go to the given stream (standard error in the tool).
-    explicit SwitchTable(std::ostream& warnings = std::cerr) : warnings_(warnings) {}
+    explicit SwitchTable(std::ostream& warnings) : warnings_(warnings) {}
 
     SwitchTable(const SwitchTable&) = delete;
     SwitchTable& operator=(const SwitchTable&) = delete;

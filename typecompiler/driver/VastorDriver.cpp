@@ -5,10 +5,12 @@
 #include <fstream>
 #include <memory>
 
-#include "common/ByteReader.h"
 #include "common/CompilerError.h"
 #include "common/FileIdentity.h"
 #include "common/FileNames.h"
+#include "common/IoError.h"
+#include "common/Messages.h"
+#include "typecompiler/driver/SwitchKeys.h"
 #include "typecompiler/driver/SwitchParsing.h"
 #include "typecompiler/driver/SwitchTable.h"
 #include "typecompiler/driver/Usage.h"
@@ -23,8 +25,8 @@ namespace {
 // Type.java, or with -API the TypeException.java, is the input file under
 // another name (./Type.java, a symbolic or a hard link).
 bool inputIsAnOutput(const std::string& inputName, const SwitchTable& configuration) {
-    if (common::isSameExistingFile(inputName, "Type.java")) return true;
-    const Switch* api = configuration.find("API");
+    if (common::isSameExistingFile(inputName, typeJavaFile)) return true;
+    const Switch* api = configuration.find(switchKey::api);
     return api && common::isSameExistingFile(inputName, typeExceptionPath(api->value()));
 }
 
@@ -40,19 +42,19 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         addDefaultSwitches(configuration);
         for (std::size_t i = 1; i + 1 < arguments.size(); ++i) parseSwitch(arguments[i], configuration);
         const std::string& inputName = arguments.back();
-        configuration.add(std::make_unique<Switch>("INPUTFILE", inputName));
-        configuration.add(std::make_unique<Switch>("TEParser", "TEParser"));
+        configuration.add(std::make_unique<Switch>(switchKey::inputFile, inputName));
+        configuration.add(std::make_unique<Switch>(switchKey::teParser, teParserClass));
         configuration.validate();
 
         // A directory opens as a stream on this platform but cannot be read.
         std::ifstream input;
         if (!common::isDirectory(inputName)) input.open(common::filePath(inputName), std::ios::in | std::ios::binary);
         if (!input.is_open()) {
-            errors << "Can not open input file " << inputName << std::flush;
+            errors << common::messages::cannotOpenInputFile << inputName << std::flush;
             return exitStatus::inputNotOpened;
         }
         if (inputIsAnOutput(inputName, configuration)) {
-            errors << "Can not write in the input file\n" << std::flush;
+            errors << common::messages::cannotWriteInInputFile << std::flush;
             return exitStatus::errorReported;
         }
 
@@ -63,7 +65,7 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         parser.parse();
         return exitStatus::success;
     } catch (const common::InputReadError&) {
-        errors << "Can not read input file " << arguments.back() << '\n' << std::flush;
+        errors << common::messages::cannotReadInputFile << arguments.back() << '\n' << std::flush;
         return exitStatus::errorReported;
     } catch (const std::exception& error) {
         errors << common::errorText(error) << '\n' << std::flush;

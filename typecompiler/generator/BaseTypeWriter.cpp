@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/Exception.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/parser/AbstractMethod.h"
 
 namespace vastor {
@@ -62,7 +63,7 @@ BaseTypeWriter::BaseTypeWriter(const int& line, const std::string& currentClass)
 void BaseTypeWriter::addMethod(const Method& method) {
     const std::string& key = method.keySignature();
     if (reservedMethods_.contains(key)) {
-        throw common::SemanticError(line_, "Can not override method " + method.fullSignature());
+        throw common::SemanticError(line_, messages::reservedAccessor(method.fullSignature()));
     }
     if (currentClass_ != kBaseTypeName) {
         if (safeCallMethods_.contains(key) || ownMethods_.contains(key)) return;
@@ -73,8 +74,7 @@ void BaseTypeWriter::addMethod(const Method& method) {
         return;
     }
     if (ownMethods_.contains(key)) {
-        throw common::SemanticError(line_,
-                            "method " + method.fullSignature() + " have alreadey been overriden in class Type");
+        throw common::SemanticError(line_, messages::definedTwiceInBaseType(method.fullSignature()));
     }
     safeCallMethods_.erase(key);
     ownMethods_.emplace(key, Method(method));  // a plain copy, whatever its form

@@ -1,10 +1,11 @@
 #include "typecompiler/generator/TypeExceptionWriter.h"
 
 #include <fstream>
-#include <stdexcept>
 #include <string_view>
 
 #include "common/FileNames.h"
+#include "common/IoError.h"
+#include "typecompiler/VastorMessages.h"
 
 namespace vastor {
 
@@ -60,12 +61,12 @@ std::string typeExceptionPath(const std::string& apiDirectory) {
 void writeTypeExceptionFile(const std::string& apiDirectory, const std::optional<std::string>& baseError) {
     const std::string path = typeExceptionPath(apiDirectory);
     std::ofstream file(common::filePath(path), std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!file.is_open()) throw std::runtime_error("Can not open API TypeException.java file: " + path);
+    if (!file.is_open()) throw common::OutputOpenError(messages::cannotOpenTypeException(path));
     const std::string text = typeExceptionText(baseError);
     file.write(text.data(), static_cast<std::streamsize>(text.size()));
     file.flush();
     file.close();
-    if (file.fail()) throw std::runtime_error("Can not write API TypeException.java file: " + path);
+    if (file.fail()) throw common::OutputWriteError(messages::cannotWriteTypeException(path));
 }
 
 }  // namespace vastor

@@ -17,9 +17,9 @@ std::string typeExceptionPath(const std::string& apiDirectory);
 
 /// Creates or truncates TypeException.java below apiDirectory and writes
 /// typeExceptionText(baseError) into it. Folders are not created.
-/// Throws std::runtime_error "Can not open API TypeException.java file: " + path
-/// when the file cannot be opened, and "Can not write API TypeException.java
-/// file: " + path when writing, flushing or closing it fails.
+/// Throws OutputOpenError "Can not open API TypeException.java file: " + path
+/// when the file cannot be opened, and OutputWriteError "Can not write API
+/// TypeException.java file: " + path when writing, flushing or closing it fails.
 void writeTypeExceptionFile(const std::string& apiDirectory, const std::optional<std::string>& baseError);
 
 }  // namespace vastor

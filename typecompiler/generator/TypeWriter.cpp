@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/Exception.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/generator/Delegation.h"
 #include "typecompiler/parser/StaticMethod.h"
 
@@ -136,12 +137,12 @@ void TypeWriter::addMethod(const Method& method) {
     const std::string& key = method.keySignature();
     if (delegated_.contains(key)) return;
     if (typeHandled_.contains(key)) {
-        notices_ << "Definition of " << currentClass_ << '.' << method.fullSignature() << '\n';
+        notices_ << messages::definitionOf(currentClass_, method.fullSignature());
         notices_.flush();
         return;
     }
     if (generatedMethods_.contains(key)) {
-        throw common::SemanticError(line_, "Method " + method.fullSignature() + " is reserved for class Type");
+        throw common::SemanticError(line_, messages::reservedForType(method.fullSignature()));
     }
     delegated_.insert(key);
     writeDelegation(text_, method, "type.");

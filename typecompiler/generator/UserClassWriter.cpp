@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/Exception.h"
+#include "typecompiler/VastorMessages.h"
 
 namespace vastor {
 
@@ -40,11 +41,10 @@ void UserClassWriter::addMethod(const Method& method) {
     if (currentClass_ == kBaseTypeName) return;
     const std::string& key = method.keySignature();
     if (key == builderKey_) {
-        throw common::SemanticError(line_, "method " + method.fullSignature() + " is reserved and cannot be overriden");
+        throw common::SemanticError(line_, messages::reservedBuilder(method.fullSignature()));
     }
     if (!classMethodKeys_.insert(key).second) {
-        throw common::SemanticError(line_, "method " + method.fullSignature() + " have alreadey been overriden in class " +
-                                       currentClass_);
+        throw common::SemanticError(line_, messages::definedTwiceInClass(method.fullSignature(), currentClass_));
     }
     method.writeAsMethod(text_, method.modifier(), method.body());  // the plain form, whatever the method's form
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <iostream>
 #include <map>
 #include <ostream>
 #include <set>
@@ -33,7 +32,7 @@ public:
     /// line is the scanner's line counter, read whenever a check fails;
     /// teParserClass is the Java class the generated parser factory creates;
     /// notices receives the "Definition of" lines.
-    ClassTable(const int& line, const std::string& teParserClass, std::ostream& notices = std::cerr);
+    ClassTable(const int& line, const std::string& teParserClass, std::ostream& notices);
 
     ClassTable(const ClassTable&) = delete;
     ClassTable& operator=(const ClassTable&) = delete;

@@ -1,10 +1,13 @@
 #include "typecompiler/parser/SpecificationParser.h"
 
 #include <optional>
-#include <stdexcept>
 #include <utility>
 
 #include "common/Exception.h"
+#include "common/IoError.h"
+#include "common/Messages.h"
+#include "typecompiler/VastorMessages.h"
+#include "typecompiler/driver/SwitchKeys.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
 #include "typecompiler/parser/Method.h"
 #include "typecompiler/scanner/TokenKinds.h"
@@ -13,17 +16,17 @@ namespace vastor {
 
 namespace {
 
-// The driver always stores "TEParser"; a table built elsewhere may lack it.
-std::string teParserClass(const SwitchTable& configuration) {
-    const Switch* entry = configuration.find("TEParser");
-    return entry ? entry->value() : "TEParser";
+// The driver always stores the TEParser entry; a table built elsewhere may lack it.
+std::string teParserClassOf(const SwitchTable& configuration) {
+    const Switch* entry = configuration.find(switchKey::teParser);
+    return entry ? entry->value() : teParserClass;
 }
 
 }  // namespace
 
 SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable& configuration,
                                          std::ostream& notices)
-    : file_("Type.java", std::ios::out | std::ios::trunc | std::ios::binary),
+    : file_(typeJavaFile, std::ios::out | std::ios::trunc | std::ios::binary),
       output_(file_),
       configuration_(configuration),
       scanner_(input),
@@ -31,8 +34,8 @@ SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable&
       methodBodyState_(scanner_),
       topLevelState_(scanner_),
       embeddedCodeState_(scanner_),
-      classTable_(scanner_.line(), teParserClass(configuration), notices) {
-    if (!file_.is_open()) throw std::runtime_error("Can not create output file Type.java");
+      classTable_(scanner_.line(), teParserClassOf(configuration), notices) {
+    if (!file_.is_open()) throw common::OutputOpenError(messages::cannotCreateTypeJava);
     writeTypeExceptionFile();
     scanner_.setState(topLevelState_);
 }
@@ -47,16 +50,16 @@ SpecificationParser::SpecificationParser(std::istream& input, std::ostream& outp
       methodBodyState_(scanner_),
       topLevelState_(scanner_),
       embeddedCodeState_(scanner_),
-      classTable_(scanner_.line(), teParserClass(configuration), notices) {
+      classTable_(scanner_.line(), teParserClassOf(configuration), notices) {
     writeTypeExceptionFile();
     scanner_.setState(topLevelState_);
 }
 
 void SpecificationParser::writeTypeExceptionFile() {
-    const Switch* api = configuration_.find("API");
+    const Switch* api = configuration_.find(switchKey::api);
     if (!api) return;
     std::optional<std::string> baseError;
-    if (const Switch* base = configuration_.find("BASEERROR")) baseError = base->value();
+    if (const Switch* base = configuration_.find(switchKey::baseError)) baseError = base->value();
     vastor::writeTypeExceptionFile(api->value(), baseError);
 }
 
@@ -65,11 +68,11 @@ void SpecificationParser::parse() {
     parsePreamble();
     parseTypesDirective();
     while (scanner_.token() == CLASS) parseClassDefinition();
-    check(END_OF_INPUT, "Se esperaba el fin de fichero");
+    check(END_OF_INPUT, messages::endOfFileExpected);
 
     classTable_.generate(output_);
     if (file_.is_open()) file_.close();
-    if (!output_) throw std::runtime_error("Can not write output file Type.java");
+    if (!output_) throw common::OutputWriteError(std::string(common::messages::cannotWriteOutputFile) + typeJavaFile);
 }
 
 void SpecificationParser::parsePreamble() {
@@ -77,23 +80,23 @@ void SpecificationParser::parsePreamble() {
         classTable_.setPreamble(std::string());
         return;
     }
-    nextCheck('{', " se esperaba un '{'");
+    nextCheck('{', messages::braceAfterPercentExpected);
     scanner_.setState(embeddedCodeState_);
-    nextCheck(EMBEDDED_CODE, "end-of embedded code expected");
+    nextCheck(EMBEDDED_CODE, messages::endOfEmbeddedCodeExpected);
     classTable_.setPreamble(scanner_.text());
     scanner_.setState(topLevelState_);
     advance();
 }
 
 void SpecificationParser::parseTypesDirective() {
-    check(TYPES, "Se esperaba la directiva TYPES");
-    nextCheck('=', "Se esperaba el signo =");
-    nextCheck('{', "Se esperaba la apertura de llave '{'");
+    check(TYPES, messages::typesDirectiveExpected);
+    nextCheck('=', messages::equalsSignExpected);
+    nextCheck('{', messages::openingBraceExpected);
     advance();
-    if (scanner_.token() != IDENTIFIER) fail("Se esperaba un especificador de promocion");
+    if (scanner_.token() != IDENTIFIER) fail(messages::promotionExpected);
     parsePromotionChain();
     while (scanner_.token() == IDENTIFIER) parsePromotionChain();
-    check('}', "Se esperaba el cierre de llave '}'");
+    check('}', messages::closingBraceExpected);
     classTable_.endPromotions();
     advance();
 }
@@ -103,13 +106,13 @@ void SpecificationParser::parseTypesDirective() {
 void SpecificationParser::parsePromotionChain() {
     classTable_.beginPromotion(scanner_.text());
     while (advance() == '<') {
-        nextCheck(IDENTIFIER, " Se esperaba un identificador de tipo");
+        nextCheck(IDENTIFIER, messages::promotedTypeExpected);
         classTable_.addPromotionType(scanner_.text());
     }
 }
 
 void SpecificationParser::parseClassDefinition() {
-    nextCheck(IDENTIFIER, "Se esperaba un identificador de tipo");
+    nextCheck(IDENTIFIER, messages::classNameExpected);
     // The name is checked before its argument list is read.
     classTable_.beginClass(scanner_.text());
     if (advance() == '(') {
@@ -117,23 +120,23 @@ void SpecificationParser::parseClassDefinition() {
             advance();
             parseClassArgument();
         } while (scanner_.token() == ',');
-        if (scanner_.token() != ')') fail("Se esperaba un ')' para cerrar los argumentos de clase");
+        if (scanner_.token() != ')') fail(messages::argumentsNotClosed);
         advance();
     }
-    check('{', "Se esperaba la apertura de llave '{'");
+    check('{', messages::openingBraceExpected);
     scanner_.setState(classBodyState_);
     advance();
     while (parseMember()) {
     }
-    check('}', "Se esperaba el cierre de llave '}'");
+    check('}', messages::closingBraceExpected);
     classTable_.endClass();
     advance();
 }
 
 void SpecificationParser::parseClassArgument() {
-    check(IDENTIFIER, "Se esperaba un Tipo de argumento para el constructor de tipo");
+    check(IDENTIFIER, messages::argumentKindExpected);
     std::string kind = scanner_.text();
-    if (kind != "Type" && kind != "String") fail(kind + " no es un argumento valido como constructor de tipo");
+    if (kind != "Type" && kind != "String") fail(messages::invalidArgumentKind(kind));
     if (advance() == '+') {
         kind += '+';
         advance();
@@ -150,7 +153,7 @@ bool SpecificationParser::parseMember() {
             return false;
         case CODE_START:
             scanner_.setState(embeddedCodeState_);
-            nextCheck(EMBEDDED_CODE, "end-of embedded code expected");
+            nextCheck(EMBEDDED_CODE, messages::endOfEmbeddedCodeExpected);
             classTable_.addClassCode(scanner_.text());
             scanner_.setState(classBodyState_);
             advance();
@@ -163,28 +166,28 @@ bool SpecificationParser::parseMember() {
             parseMethodDefinition();
             return true;
         default:
-            fail("Algo raro paso mientras se leila la definicion de la clase");
+            fail(messages::unexpectedInClassBody);
     }
 }
 
 void SpecificationParser::parseMethodDefinition() {
-    check(IDENTIFIER, "<identifer> Type result expected");
+    check(IDENTIFIER, messages::resultTypeExpected);
     methodResultType_ = scanner_.text();
-    nextCheck(IDENTIFIER, "<identifer> name of method expected");
+    nextCheck(IDENTIFIER, messages::methodNameExpected);
     methodName_ = scanner_.text();
-    nextCheck('(', "Se esperaba la apertura de parametros '('");
+    nextCheck('(', messages::parametersOpeningExpected);
     advance();
     methodParameters_.clear();
     if (parseParameter()) {
         while (scanner_.token() == ',') {
             advance();
-            if (!parseParameter()) fail("Se esperaba un parametro");
+            if (!parseParameter()) fail(messages::parameterExpected);
         }
     }
-    check(')', "Se esperaba el cierre de parametros ')'");
-    nextCheck('{', "Se esperaba la apertura del cuerpo '{'");
+    check(')', messages::parametersClosingExpected);
+    nextCheck('{', messages::bodyOpeningExpected);
     scanner_.setState(methodBodyState_);
-    nextCheck(METHOD_BODY, "Al leer el cuerpo del m\xE9" "todo");
+    nextCheck(METHOD_BODY, messages::methodBodyExpected);
     methodBody_ = scanner_.text();
     // The scratch fields are refilled for every method, so the record may take them over.
     classTable_.addMethod(Method(std::move(methodName_), std::move(methodResultType_), std::move(methodParameters_),
@@ -196,7 +199,7 @@ void SpecificationParser::parseMethodDefinition() {
 bool SpecificationParser::parseParameter() {
     if (scanner_.token() != IDENTIFIER) return false;
     std::string type = scanner_.text();
-    nextCheck(IDENTIFIER, "<identifier> missing parameter name");
+    nextCheck(IDENTIFIER, messages::parameterNameExpected);
     methodParameters_.push_back(Parameter{std::move(type), scanner_.text()});
     advance();
     return true;

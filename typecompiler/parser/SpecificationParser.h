@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <fstream>
-#include <iostream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -28,14 +27,14 @@ class SpecificationParser {
 public:
     /// Creates (or empties) Type.java in the working directory and, when the
     /// configuration has "API", writes TypeException.java below it. Raises
-    /// std::runtime_error "Can not create output file Type.java" when
+    /// OutputOpenError "Can not create output file Type.java" when
     /// Type.java cannot be opened.
-    SpecificationParser(std::istream& input, const SwitchTable& configuration, std::ostream& notices = std::cerr);
+    SpecificationParser(std::istream& input, const SwitchTable& configuration, std::ostream& notices);
 
     /// The same, writing Type.java's text to output instead of a file.
     /// `inputBufferBytes` sizes the scanner's input buffer.
     SpecificationParser(std::istream& input, std::ostream& output, const SwitchTable& configuration,
-                        std::ostream& notices = std::cerr,
+                        std::ostream& notices,
                         std::size_t inputBufferBytes = common::ByteReader::defaultBufferSize);
 
     SpecificationParser(const SpecificationParser&) = delete;
@@ -47,7 +46,7 @@ public:
 
     /// Reads the whole specification and, when it is correct, writes
     /// Type.java in one go. Raises the first scanner, syntax or semantic
-    /// error; raises std::runtime_error "Can not write output file Type.java"
+    /// error; raises OutputWriteError "Can not write output file Type.java"
     /// when the text cannot be written.
     void parse();
 

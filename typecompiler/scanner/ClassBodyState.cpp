@@ -1,14 +1,14 @@
 #include "typecompiler/scanner/ClassBodyState.h"
 
 #include "common/Exception.h"
-#include "typecompiler/scanner/ScannerMessages.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
 namespace vastor {
 
 int ClassBodyState::nextToken() {
     const auto endOfInputError = [this] {
-        return common::LexicalError(line(), scannerMessages::endOfInputInClassBody);
+        return common::LexicalError(line(), messages::endOfInputInClassBody);
     };
     for (;;) {
         const int c = read();
@@ -19,7 +19,7 @@ int ClassBodyState::nextToken() {
             const int next = read();
             if (next == endOfInput) throw endOfInputError();
             if (next != '{')
-                throw common::LexicalError(line(), scannerMessages::braceExpectedAfterPercent(static_cast<char>(next)));
+                throw common::LexicalError(line(), messages::braceExpectedAfterPercent(static_cast<char>(next)));
             return CODE_START;
         }
         case '/':
@@ -40,7 +40,7 @@ int ClassBodyState::nextToken() {
                 unread(c);
                 return METHOD_START;
             }
-            throw common::LexicalError(line(), scannerMessages::characterNotAccepted(static_cast<char>(c)));
+            throw common::LexicalError(line(), messages::characterNotAccepted(static_cast<char>(c)));
         }
     }
 }

@@ -1,7 +1,7 @@
 #include "typecompiler/scanner/EmbeddedCodeState.h"
 
 #include "common/Exception.h"
-#include "typecompiler/scanner/ScannerMessages.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
 namespace vastor {
@@ -32,7 +32,7 @@ int EmbeddedCodeState::nextToken() {
             }
             complete = next != endOfInput;  // not examined: "%%}" does not end the block
         }
-        if (!complete) throw common::LexicalError(line(), scannerMessages::endOfInputInEmbeddedCode);
+        if (!complete) throw common::LexicalError(line(), messages::endOfInputInEmbeddedCode);
     }
 }
 

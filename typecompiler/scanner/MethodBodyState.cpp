@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "common/Exception.h"
-#include "typecompiler/scanner/ScannerMessages.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
 namespace vastor {
@@ -33,7 +33,7 @@ int MethodBodyState::nextToken() {
             setText(std::move(body));
             return METHOD_BODY;
         }
-        if (!complete) throw common::LexicalError(line(), scannerMessages::endOfInputInMethodBody);
+        if (!complete) throw common::LexicalError(line(), messages::endOfInputInMethodBody);
     }
 }
 

@@ -1,14 +1,14 @@
 #include "typecompiler/scanner/ScannerTokenizer.h"
 
 #include "common/InternalError.h"
-#include "typecompiler/scanner/ScannerMessages.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/scanner/ScannerState.h"
 
 namespace vastor {
 
 int ScannerTokenizer::yylex() {
     if (state_ == nullptr)
-        throw common::InternalError(scannerMessages::internalErrorFile, line_, scannerMessages::unknownState);
+        throw common::InternalError(messages::scannerFile, line_, messages::unknownScannerState);
     token_ = state_->nextToken();
     return token_;
 }

@@ -1,7 +1,7 @@
 #include "typecompiler/scanner/TopLevelState.h"
 
 #include "common/Exception.h"
-#include "typecompiler/scanner/ScannerMessages.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
 namespace vastor {
@@ -35,7 +35,7 @@ int TopLevelState::nextToken() {
             return c;
         default:
             if (isLetter(c)) return readIdentifier(static_cast<char>(c));
-            throw common::LexicalError(line(), scannerMessages::characterNotAllowed(static_cast<char>(c)));
+            throw common::LexicalError(line(), messages::characterNotAllowed(static_cast<char>(c)));
         }
     }
 }

@@ -8,12 +8,22 @@
 
 namespace vastor {
 
-/// The bytes of an expected text kept in the data folder.
-inline std::string readDataFile(const std::string& name) {
-    std::ifstream file(std::string(GENERATOR_TEST_DATA_DIR) + "/" + name, std::ios::binary);
+/// The bytes of a file.
+inline std::string readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();
+}
+
+/// The bytes of an expected text kept in the data folder.
+inline std::string readDataFile(const std::string& name) {
+    return readFile(std::string(GENERATOR_TEST_DATA_DIR) + "/" + name);
+}
+
+/// The bytes of a file that a golden case expects, e.g. "vastor/<case>/expected/Type.java".
+inline std::string readGoldenFile(const std::string& path) {
+    return readFile(std::string(GOLDEN_CASES_DIR) + "/" + path);
 }
 
 /// A method as the parser builds it (empty modifier).

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <unistd.h>
 
 #include "TestData.h"
 #include "common/FileNames.h"
+#include "common/IoError.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
 
 namespace vastor {
@@ -36,7 +36,7 @@ struct ApiDirectory : ::testing::Test {
     std::string raised(const std::string& directory) {
         try {
             writeTypeExceptionFile(directory, std::nullopt);
-        } catch (const std::runtime_error& error) {
+        } catch (const common::IoError& error) {
             return error.what();
         }
         return "nothing raised";

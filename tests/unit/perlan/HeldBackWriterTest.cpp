@@ -87,7 +87,7 @@ TEST(HeldBackWriter, ReportsARefusedWriteWhenTheBufferIsFlushed) {
     HeldBackWriter writer(out, 8);
     writer.write("12345678");
     EXPECT_NO_THROW(writer.put('9'));  // five bytes go out, within the capacity
-    EXPECT_THROW(writer.write(std::string(20, 'x')), OutputWriteError);
+    EXPECT_THROW(writer.write(std::string(20, 'x')), common::OutputWriteError);
 }
 
 TEST(HeldBackWriter, ReportsARefusedWriteAtTheEnd) {
@@ -95,7 +95,7 @@ TEST(HeldBackWriter, ReportsARefusedWriteAtTheEnd) {
     std::ostream out(&device);
     HeldBackWriter writer(out);
     writer.write("grammar");
-    EXPECT_THROW(writer.finish(), OutputWriteError);
+    EXPECT_THROW(writer.finish(), common::OutputWriteError);
 }
 
 }  // namespace

@@ -1,0 +1,33 @@
+" Vim compiler file
+" Compiler:	Vastor, the type-system compiler (:make runs it on the current file)
+" Installed by: typetools
+
+if exists("current_compiler")
+  finish
+endif
+let current_compiler = "vastor"
+
+if exists(":CompilerSet") != 2
+  command -nargs=* CompilerSet setlocal <args>
+endif
+
+let s:cpo_save = &cpo
+set cpo&vim
+
+" :make -API=lib runs Vastor -API=lib <this file>.
+CompilerSet makeprg=Vastor\ $*\ %:S
+" Its messages carry the line only; typetools#TrackMake gives the entries
+" their file. The last forms are those of build steps that name the file.
+CompilerSet errorformat=
+      \%+EScanner\ error(\ line\ %l\ ):%m,
+      \%+ESyntax\ error(\ line\ %l\ ):%m,
+      \%+ESemantic\ error(\ line\ %l\ ):%m,
+      \%+EInternal\ error\ (file\ %.%#\\,\ line\ %l)\ %m,
+      \%f:%l:\ %trror:\ %m,
+      \%f:\ %trror:\ %m,
+      \%f:\ %tarning:\ %m
+
+call typetools#TrackMake()
+
+let &cpo = s:cpo_save
+unlet s:cpo_save

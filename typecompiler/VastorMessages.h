@@ -1,0 +1,137 @@
+#pragma once
+
+#include <string>
+
+#include "common/ToString.h"
+
+/// Every text that Vastor prints of its own: usage, configuration, scanner,
+/// syntax and semantic errors, notices and output failures. The texts that
+/// Perlan prints as well are in common/Messages.h. Latin-1 bytes are written
+/// as escapes: 0xED is an i and 0xE9 an e with acute accent.
+namespace vastor::messages {
+
+// Command line and configuration.
+
+/// The usage text; its blanks and tabs are part of the text as users know it.
+inline constexpr const char* usage =
+    "usage:\n"
+    "    Vastor [options] <input_file>\n"
+    "\n"
+    "    options:\n"
+    "        -baseError=<class_name> // name of the base class \n"
+    "                                // for TypeException.(Optional)\n"
+    "\t-language=<lang_name>   // name of output language.\n"
+    "                                // JAVA by default. (Mandatory)\n"
+    "        -outHeader=<file_name>  // output header file. (Optional)\n"
+    "        -outImpl=<file_name>    // output implementation file.\n"
+    "                                // Type.java by default (Mandatory)\n"
+    "        -API=<api_location>     // path of the API (Mandatory)\n"
+    "        -TEParser=<class_name>  // name of the type expression\n"
+    "\t\t\t\t// compiler class. (Mandatory)\n";
+
+inline std::string overridingSwitch(const std::string& key) {
+    return "Vastor Switch Warning: Overriding existing switch " + key + '\n';
+}
+inline std::string switchWithoutMinus(const std::string& argument) {
+    return "Bad format in switch: " + argument + " must begin with '-'";
+}
+inline std::string switchWithoutEquals(const std::string& argument) {
+    return "Bad format in switch: " + argument + " flags must be joined by '='";
+}
+inline std::string unknownSwitch(const std::string& name) { return "unknown Switch: " + name; }
+inline constexpr const char* baseErrorWithoutApi = "no API location especified with baseError Flag";
+inline constexpr const char* headerWithJava = "no header file with Language Java";
+inline constexpr const char* outputNotTypeJava = "with Java Languaje output must be Type.java";
+inline constexpr const char* inputIsTypeJava =
+    "with Java Languaje output must be Type.java cannot use Type.java as input";
+inline constexpr const char* apiNotSet = "CLASSPATH or API flag not set";
+
+// Scanner errors.
+
+inline std::string characterNotAllowed(char c) {
+    return "caracter '" + common::toString(c) + "' no permitido en este contexto";
+}
+inline std::string characterNotAccepted(char c) { return "caracter '" + common::toString(c) + "' no aceptado"; }
+inline std::string braceExpectedAfterPercent(char c) {
+    return "caracter '" + common::toString(c) + "' no esperado. Se esperaba un '{'";
+}
+inline constexpr const char* endOfInputInClassBody = "fin de fichero alcanzado mientras se le\xED" "a el cuerpo";
+inline constexpr const char* endOfInputInMethodBody = "Fin de fichero Inesperado mientras se le\xED" "a el cuerpo";
+inline constexpr const char* endOfInputInEmbeddedCode =
+    "Fin de fichero inesperado mientras se escaneaba el interior de la clase";
+
+inline constexpr const char* scannerFile = "Scanner";
+inline constexpr const char* unknownScannerState = "unknown state in int ScannerTokenizer::yylex()";
+
+// Syntax errors. Some begin with a blank and "identifer" is spelt so: users know them this way.
+
+inline constexpr const char* endOfFileExpected = "Se esperaba el fin de fichero";
+inline constexpr const char* braceAfterPercentExpected = " se esperaba un '{'";
+inline constexpr const char* endOfEmbeddedCodeExpected = "end-of embedded code expected";
+inline constexpr const char* typesDirectiveExpected = "Se esperaba la directiva TYPES";
+inline constexpr const char* equalsSignExpected = "Se esperaba el signo =";
+inline constexpr const char* openingBraceExpected = "Se esperaba la apertura de llave '{'";
+inline constexpr const char* promotionExpected = "Se esperaba un especificador de promocion";
+inline constexpr const char* closingBraceExpected = "Se esperaba el cierre de llave '}'";
+inline constexpr const char* promotedTypeExpected = " Se esperaba un identificador de tipo";
+inline constexpr const char* classNameExpected = "Se esperaba un identificador de tipo";
+inline constexpr const char* argumentsNotClosed = "Se esperaba un ')' para cerrar los argumentos de clase";
+inline constexpr const char* argumentKindExpected = "Se esperaba un Tipo de argumento para el constructor de tipo";
+inline std::string invalidArgumentKind(const std::string& kind) {
+    return kind + " no es un argumento valido como constructor de tipo";
+}
+inline constexpr const char* unexpectedInClassBody = "Algo raro paso mientras se leila la definicion de la clase";
+inline constexpr const char* resultTypeExpected = "<identifer> Type result expected";
+inline constexpr const char* methodNameExpected = "<identifer> name of method expected";
+inline constexpr const char* parametersOpeningExpected = "Se esperaba la apertura de parametros '('";
+inline constexpr const char* parameterExpected = "Se esperaba un parametro";
+inline constexpr const char* parametersClosingExpected = "Se esperaba el cierre de parametros ')'";
+inline constexpr const char* bodyOpeningExpected = "Se esperaba la apertura del cuerpo '{'";
+inline constexpr const char* methodBodyExpected = "Al leer el cuerpo del m\xE9" "todo";
+inline constexpr const char* parameterNameExpected = "<identifier> missing parameter name";
+
+// Semantic errors and notices.
+
+inline std::string specialClassPromoted(const std::string& name) {
+    return name + " is a special class. Can not appear in the preamble";
+}
+inline std::string specialClassDefined(const std::string& name) {
+    return "Cannot define class " + name + " it will be generated by Vastor";
+}
+inline constexpr const char* baseTypeDefinedTwice = "BaseType class have already been defined";
+inline std::string classNotPromoted(const std::string& name) {
+    return "la clase " + name + " no ha sido indicada en la directiva de promociones";
+}
+inline std::string classDefinedTwice(const std::string& name) { return "la clase " + name + " ya ha sido definida"; }
+inline constexpr const char* baseTypeWithArguments = "BaseType can not have arguments";
+inline std::string reservedAccessor(const std::string& signature) {
+    return "Can not override method " + signature;
+}
+inline std::string definedTwiceInClass(const std::string& signature, const std::string& className) {
+    return "method " + signature + " have alreadey been overriden in class " + className;
+}
+/// BaseType's own methods are named as Type's: users know the text this way.
+inline std::string definedTwiceInBaseType(const std::string& signature) {
+    return definedTwiceInClass(signature, "Type");
+}
+inline std::string reservedBuilder(const std::string& signature) {
+    return "method " + signature + " is reserved and cannot be overriden";
+}
+inline std::string reservedForType(const std::string& signature) {
+    return "Method " + signature + " is reserved for class Type";
+}
+inline std::string definitionOf(const std::string& className, const std::string& signature) {
+    return "Definition of " + className + '.' + signature + '\n';
+}
+
+// Output files.
+
+inline constexpr const char* cannotCreateTypeJava = "Can not create output file Type.java";
+inline std::string cannotOpenTypeException(const std::string& path) {
+    return "Can not open API TypeException.java file: " + path;
+}
+inline std::string cannotWriteTypeException(const std::string& path) {
+    return "Can not write API TypeException.java file: " + path;
+}
+
+}  // namespace vastor::messages
