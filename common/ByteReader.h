@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <istream>
 #include <string_view>
-#include <vector>
 
+#include "common/ByteBuffer.h"
 #include "common/IoError.h"
 
 namespace common {
@@ -51,7 +51,7 @@ private:
     }
 
     std::istream& in_;
-    std::vector<char> buffer_;
+    ByteBuffer buffer_;
     std::size_t position_ = 0;
     std::size_t filled_ = 0;
 };

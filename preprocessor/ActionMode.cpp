@@ -1,6 +1,6 @@
 #include "preprocessor/ActionMode.h"
 
-#include "preprocessor/StopSet.h"
+#include "common/StopSet.h"
 #include "preprocessor/Tokens.h"
 
 namespace perlan {
@@ -8,7 +8,7 @@ namespace perlan {
 namespace {
 
 // The bytes that an action looks at; all others are only copied.
-constexpr StopSet watched("\"'/{}");
+constexpr common::StopSet watched("\"'/{}");
 
 }  // namespace
 

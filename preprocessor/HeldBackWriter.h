@@ -6,7 +6,8 @@
 #include <ostream>
 #include <span>
 #include <string_view>
-#include <vector>
+
+#include "common/ByteBuffer.h"
 
 #include "common/IoError.h"
 
@@ -64,7 +65,7 @@ private:
     void send(const char* data, std::size_t count);
 
     std::ostream& out_;
-    std::vector<char> buffer_;
+    common::ByteBuffer buffer_;
     std::size_t size_ = 0;
 };
 

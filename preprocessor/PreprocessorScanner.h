@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "common/ByteReader.h"
+#include "common/StopSet.h"
 #include "preprocessor/HeldBackWriter.h"
-#include "preprocessor/StopSet.h"
 
 namespace perlan {
 
@@ -69,7 +69,7 @@ public:
     /// and returns that byte, or endOfInput. Line feeds passed over are
     /// counted. Callers use it to pass in bulk over bytes that would change
     /// nothing in their state but the line count.
-    int copyThrough(const StopSet& stops) {
+    int copyThrough(const common::StopSet& stops) {
         for (;;) {
             const std::string_view bytes = input_.buffered();
             if (bytes.empty()) {
@@ -77,22 +77,13 @@ public:
                 continue;
             }
             const std::span<char> room = output_.room(bytes.size());
-            int lineFeeds = 0;
-            for (std::size_t length = 0; length < room.size(); ++length) {
-                const char byte = bytes[length];
-                room[length] = byte;
-                const StopSet::Kind kind = stops.kind(static_cast<unsigned char>(byte));
-                if (kind == StopSet::stop) {
-                    output_.commit(length + 1);
-                    input_.skip(length + 1);
-                    addLines(lineFeeds);
-                    return static_cast<unsigned char>(byte);
-                }
-                lineFeeds += kind;  // 1 for a line feed, 0 for any other byte
-            }
-            output_.commit(room.size());
-            input_.skip(room.size());
-            addLines(lineFeeds);
+            std::size_t lineFeeds = 0;
+            const std::size_t length = stops.copyThrough(bytes.data(), room.size(), room.data(), lineFeeds);
+            output_.commit(length);
+            input_.skip(length);
+            addLines(static_cast<int>(lineFeeds));  // at most a buffer's size
+            if (length > 0 && stops.contains(static_cast<unsigned char>(bytes[length - 1])))
+                return static_cast<unsigned char>(bytes[length - 1]);
         }
     }
 

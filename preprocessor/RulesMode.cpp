@@ -1,6 +1,6 @@
 #include "preprocessor/RulesMode.h"
 
-#include "preprocessor/StopSet.h"
+#include "common/StopSet.h"
 #include "preprocessor/Tokens.h"
 
 namespace perlan {
@@ -9,7 +9,7 @@ namespace {
 
 // Quotes and comments must be seen, "%" may start a marker and braces are
 // reported; every other byte is a blank or a token that this mode passes over.
-constexpr StopSet watched("\"'/%{}");
+constexpr common::StopSet watched("\"'/%{}");
 
 }  // namespace
 

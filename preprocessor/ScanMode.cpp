@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "common/Exception.h"
+#include "common/StopSet.h"
 #include "preprocessor/PerlanMessages.h"
-#include "preprocessor/StopSet.h"
 #include "preprocessor/Tokens.h"
 
 namespace perlan {
@@ -18,23 +18,20 @@ constexpr std::string_view tryOpening = " try { ";
 constexpr std::string_view tryClosing = " } catch (Exception e) { SemanticValue.addError (e); } ";
 
 // The bytes each routine has to look at; it copies all others in bulk.
-constexpr StopSet doubleQuotedStops("\"\\");
-constexpr StopSet singleQuotedStops("'\\");
-constexpr StopSet lineCommentStops("\n");
-constexpr StopSet blockCommentStops("*");
-constexpr StopSet typecheckingStops("\"'>");
+constexpr common::StopSet doubleQuotedStops("\"\\");
+constexpr common::StopSet singleQuotedStops("'\\");
+constexpr common::StopSet lineCommentStops("\n");
+constexpr common::StopSet blockCommentStops("*");
+constexpr common::StopSet typecheckingStops("\"'>");
 
 }  // namespace
 
-int ScanMode::nextToken(const StopSet& watched) {
+int ScanMode::nextToken(const common::StopSet& watched) {
     for (;;) {
         int ch = scanner_.copyThrough(watched);
         switch (ch) {
         case endOfInput:
             return END_OF_INPUT;
-        case '\n':
-            scanner_.countLine();
-            break;
         case '"':
         case '\'':
             skipLiteral(ch);
@@ -63,12 +60,6 @@ int ScanMode::nextToken(const StopSet& watched) {
             }
             break;
         }
-        case ' ':
-        case '\t':
-        case '\v':
-        case '\f':
-        case '\r':
-            break;
         default:
             return ch;
         }
@@ -76,7 +67,7 @@ int ScanMode::nextToken(const StopSet& watched) {
 }
 
 void ScanMode::skipLiteral(int quote) {
-    const StopSet& stops = quote == '"' ? doubleQuotedStops : singleQuotedStops;
+    const common::StopSet& stops = quote == '"' ? doubleQuotedStops : singleQuotedStops;
     for (;;) {
         int ch = scanner_.copyThrough(stops);
         if (ch == endOfInput)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/StopSet.h"
 #include "preprocessor/PreprocessorScanner.h"
-#include "preprocessor/StopSet.h"
 
 namespace perlan {
 
@@ -23,8 +23,9 @@ protected:
     /// non-blank character or END_OF_INPUT. Literals and comments are copied
     /// whole. Bytes not in `watched` are copied without a look: `watched` must
     /// hold the quotes, "/" and "%" and every character token the caller reports,
-    /// so that what it skips are blanks and tokens the caller would pass over.
-    int nextToken(const StopSet& watched);
+    /// and no blank, so that what it skips are blanks and tokens the caller
+    /// would pass over, and every stop is a token or starts one.
+    int nextToken(const common::StopSet& watched);
     /// Copies a quoted literal up to its closing `quote`; the opening one was copied.
     void skipLiteral(int quote);
     /// Copies a "//" comment up to and including its line feed; "//" was copied.

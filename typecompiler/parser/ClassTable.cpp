@@ -74,7 +74,10 @@ void ClassTable::endClass() {
 
 void ClassTable::reserveForInput(std::size_t specificationBytes) {
     // Type.java is typically about twice the specification; any writer may
-    // take most of it. Room that is never written costs no memory.
+    // take most of it. Room that is never written costs no memory. Without
+    // this hint the buffers are copied as they grow: on the benchmark's
+    // 10,000-class specifications Vastor took 258 instead of 174 ms (CPU,
+    // delegation-heavy) and 825 instead of 448 ms (the other shape).
     const std::size_t room = 2 * specificationBytes;
     typeWriter_.reserve(room);
     typeReferenceWriter_.reserve(room);

@@ -9,7 +9,7 @@ namespace vastor {
 namespace {
 
 // Bytes that may end the block or start a string or comment; runs of other bytes are taken at once.
-constexpr auto codeStops = byteSet("\"%/");
+constexpr common::StopSet codeStops("\"%/");
 
 }  // namespace
 

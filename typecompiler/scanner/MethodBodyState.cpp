@@ -11,7 +11,7 @@ namespace vastor {
 namespace {
 
 // Bytes that may end the body or start a literal or comment; runs of other bytes are taken at once.
-constexpr auto codeStops = byteSet("\"'/{}");
+constexpr common::StopSet codeStops("\"'/{}");
 
 }  // namespace
 

@@ -5,10 +5,10 @@ namespace vastor {
 namespace {
 
 // Bytes that may end a run inside a comment or literal; runs of other bytes are taken at once.
-constexpr auto blockCommentStops = byteSet("*");
-constexpr auto lineCommentStops = byteSet("\n");
-constexpr auto doubleQuotedStops = byteSet("\"\\");
-constexpr auto singleQuotedStops = byteSet("'\\");
+constexpr common::StopSet blockCommentStops("*");
+constexpr common::StopSet lineCommentStops("\n");
+constexpr common::StopSet doubleQuotedStops("\"\\");
+constexpr common::StopSet singleQuotedStops("'\\");
 
 }  // namespace
 
@@ -35,7 +35,7 @@ bool ScannerState::passComment(std::string* text) {
 }
 
 bool ScannerState::passLiteral(std::string& text, char quote) {
-    const ByteSet& stops = quote == '"' ? doubleQuotedStops : singleQuotedStops;
+    const common::StopSet& stops = quote == '"' ? doubleQuotedStops : singleQuotedStops;
     for (;;) {
         appendRun(text, stops);
         int c = readInto(&text);

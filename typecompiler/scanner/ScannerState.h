@@ -7,18 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "common/StopSet.h"
 #include "typecompiler/scanner/ScannerTokenizer.h"
 
 namespace vastor {
-
-/// A set of byte values, as ScannerState::appendRun() takes it.
-using ByteSet = std::array<bool, 256>;
-
-constexpr ByteSet byteSet(std::string_view bytes) {
-    ByteSet set{};
-    for (char b : bytes) set[static_cast<unsigned char>(b)] = true;
-    return set;
-}
 
 /// One way of reading the next token: the specification mixes its own
 /// structure with Java text, and the parser picks the state that fits.
@@ -59,14 +51,15 @@ protected:
     /// Appends to text the buffered bytes before the first one in stops and
     /// marks them read, counting their newlines: the same as reading them one
     /// by one, without a call per byte. May append nothing.
-    void appendRun(std::string& text, const ByteSet& stops) {
+    void appendRun(std::string& text, const common::StopSet& stops) {
         const std::string_view run = scanner_.input_.buffered();
-        std::size_t length = 0;
-        while (length < run.size() && !stops[static_cast<unsigned char>(run[length])]) ++length;
+        std::size_t newlines = 0;
+        const char* stop = stops.find(run.data(), run.data() + run.size(), newlines);
+        const auto length = static_cast<std::size_t>(stop - run.data());
         if (length == 0) return;
         text.append(run.data(), length);
-        const auto newlines = std::count(run.data(), run.data() + length, '\n');
-        scanner_.line_ = newlines > INT_MAX - scanner_.line_ ? INT_MAX : scanner_.line_ + static_cast<int>(newlines);
+        const int room = INT_MAX - scanner_.line_;
+        scanner_.line_ = newlines > static_cast<std::size_t>(room) ? INT_MAX : scanner_.line_ + static_cast<int>(newlines);
         scanner_.input_.skip(length);
     }
 

@@ -1,5 +1,9 @@
 #include "typecompiler/scanner/TopLevelState.h"
 
+#include <array>
+#include <cstddef>
+#include <string_view>
+
 #include "common/Exception.h"
 #include "typecompiler/VastorMessages.h"
 #include "typecompiler/scanner/TokenKinds.h"
@@ -40,10 +44,31 @@ int TopLevelState::nextToken() {
     }
 }
 
+namespace {
+
+// Every byte that cannot go on an identifier: all but letters, digits, "_" and ".".
+constexpr auto notInIdentifier = [] {
+    std::array<char, 256 - 64> bytes{};
+    std::size_t count = 0;
+    for (int b = 0; b < 256; ++b) {
+        const bool inIdentifier = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') ||
+                                  b == '_' || b == '.';
+        if (!inIdentifier) bytes[count++] = static_cast<char>(b);
+    }
+    return bytes;
+}();
+constexpr common::StopSet identifierEnd(std::string_view(notInIdentifier.data(), notInIdentifier.size()));
+
+}  // namespace
+
 int TopLevelState::readIdentifier(char first) {
     std::string word(1, first);
-    for (int c = read(); c != endOfInput; c = read()) {
-        if (!isLetter(c) && !isDigit(c) && c != '_' && c != '.') {
+    // Whole runs of the buffer at once; a byte at a time where it is refilled.
+    for (;;) {
+        appendRun(word, identifierEnd);
+        const int c = read();
+        if (c == endOfInput) break;
+        if (identifierEnd.contains(static_cast<unsigned char>(c))) {
             unread(c);
             break;
         }
