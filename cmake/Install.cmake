@@ -5,8 +5,15 @@ include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 set(TYPETOOLS_PACKAGE_NAME ${PROJECT_NAME})
-set(TYPETOOLS_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${TYPETOOLS_PACKAGE_NAME})
-set(TYPETOOLS_INSTALL_CMAKEDIR ${CMAKE_INSTALL_DATAROOTDIR}/cmake/${TYPETOOLS_PACKAGE_NAME})
+# On Windows the tree is a folder to unpack anywhere: the programs in bin/,
+# the documents (manual pages in HTML) in doc/, the package config in cmake/.
+if(WIN32)
+  set(TYPETOOLS_INSTALL_DOCDIR doc)
+  set(TYPETOOLS_INSTALL_CMAKEDIR cmake)
+else()
+  set(TYPETOOLS_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/${TYPETOOLS_PACKAGE_NAME})
+  set(TYPETOOLS_INSTALL_CMAKEDIR ${CMAKE_INSTALL_DATAROOTDIR}/cmake/${TYPETOOLS_PACKAGE_NAME})
+endif()
 
 # Manual pages and the change log are installed compressed, as Debian wants
 # them; man reads the pages as they are.
@@ -26,13 +33,38 @@ function(typetools_compress source destination)
   install(FILES ${copy}.gz DESTINATION ${destination})
 endfunction()
 
+# typetools_render_html(<page>): installs the manual page <page> as HTML,
+# rendered at build time by the build machine's mandoc.
+function(typetools_render_html page)
+  find_program(TYPETOOLS_MANDOC mandoc REQUIRED DOC "Renders the manual pages as HTML")
+  get_filename_component(name ${page} NAME_WE)
+  set(html ${PROJECT_BINARY_DIR}/html/${name}.html)
+  add_custom_command(
+    OUTPUT ${html}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/html
+    COMMAND sh -c "\"$0\" -T html \"$1\" > \"$2\"" ${TYPETOOLS_MANDOC} ${page} ${html}
+    DEPENDS ${page}
+    COMMENT "Rendering ${name}.1 as HTML"
+    VERBATIM)
+  set(typetools_compressed ${typetools_compressed} ${html} PARENT_SCOPE)
+  install(FILES ${html} DESTINATION ${TYPETOOLS_INSTALL_DOCDIR})
+endfunction()
+
 foreach(tool IN ITEMS Vastor Perlan)
   if(TARGET ${tool})
     install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    typetools_compress(${PROJECT_SOURCE_DIR}/man/${tool}.1 ${CMAKE_INSTALL_MANDIR}/man1)
+    if(WIN32)
+      typetools_render_html(${PROJECT_SOURCE_DIR}/man/${tool}.1)
+    else()
+      typetools_compress(${PROJECT_SOURCE_DIR}/man/${tool}.1 ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
   endif()
 endforeach()
-typetools_compress(${CMAKE_CURRENT_LIST_DIR}/changelog ${TYPETOOLS_INSTALL_DOCDIR})
+if(WIN32)
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/changelog DESTINATION ${TYPETOOLS_INSTALL_DOCDIR})
+else()
+  typetools_compress(${CMAKE_CURRENT_LIST_DIR}/changelog ${TYPETOOLS_INSTALL_DOCDIR})
+endif()
 add_custom_target(compressed_docs ALL DEPENDS ${typetools_compressed})
 
 # The examples are copied as they are when installing; build folders and

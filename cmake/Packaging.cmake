@@ -1,5 +1,8 @@
 # Debian package of both programs, their manual pages, the examples and the
-# CMake package config: `cpack -G DEB` in the build folder.
+# CMake package config: `cpack -G DEB` in the build folder. A statically
+# linked build (TYPETOOLS_STATIC) packs the same into the release archive
+# typetools-<version>-linux-x86_64.tar.gz, the Windows build into
+# typetools-<version>-windows-x86_64.zip (`cmake --build <build> --target package`).
 set(TYPETOOLS_PACKAGE_CONTACT "typetools project <maintainers@typetools-project.org>"
     CACHE STRING "Maintainer named in the binary packages")
 
@@ -17,7 +20,19 @@ Java type system Type.java, plus the API's TypeException.java. Perlan copies
 a parser-generator grammar and turns each typechecking block inside a
 semantic action into a Java try block that records the error and lets
 parsing go on.")
-set(CPACK_GENERATOR DEB)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(typetools_archive_system windows)
+elseif(TYPETOOLS_STATIC)
+  set(CPACK_GENERATOR TGZ)
+  set(typetools_archive_system linux)
+else()
+  set(CPACK_GENERATOR DEB)
+endif()
+if(typetools_archive_system)
+  set(CPACK_PACKAGE_FILE_NAME
+      ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-${typetools_archive_system}-${CMAKE_SYSTEM_PROCESSOR})
+endif()
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

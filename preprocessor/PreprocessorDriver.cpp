@@ -5,6 +5,7 @@
 
 #include "common/CompilerError.h"
 #include "common/FileIdentity.h"
+#include "common/FileNames.h"
 #include "common/IoError.h"
 #include "common/Messages.h"
 #include "preprocessor/PerlanMessages.h"
@@ -58,7 +59,7 @@ int runPerlan(int argc, const char* const* argv, std::ostream& err) {
         }
 
         std::ifstream input;
-        if (!common::isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
+        if (!common::isDirectory(inputName)) input.open(common::filePath(inputName), std::ios::in | std::ios::binary);
         if (!input.is_open()) {
             err << common::messages::cannotOpenInputFile << inputName << std::flush;
             return exitStatus::inputNotOpened;
@@ -70,7 +71,7 @@ int runPerlan(int argc, const char* const* argv, std::ostream& err) {
             err << common::messages::cannotWriteInInputFile << std::flush;
             return exitStatus::errorReported;
         }
-        std::ofstream output(outputName, std::ios::out | std::ios::trunc | std::ios::binary);
+        std::ofstream output(common::filePath(outputName), std::ios::out | std::ios::trunc | std::ios::binary);
         if (!output.is_open()) {
             err << messages::cannotOpenOutputFile << outputName << std::flush;
             return exitStatus::outputNotOpened;

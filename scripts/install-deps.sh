@@ -44,6 +44,15 @@ want libmaven-resources-plugin-java 3.3.0-1
 want libexec-maven-plugin-java 3.1.0-1
 want junit5 5.9.2-1
 
+# The Windows programs: cross-built with MinGW-w64 (POSIX threads), with
+# GoogleTest compiled from Debian's sources for them, tested and their
+# archive checked under Wine (wine64: the 64-bit loader; wine: the commands).
+want g++-mingw-w64-x86-64-posix 12.2.0-14+deb12u1+25.2+b1
+want binutils-mingw-w64-x86-64 2.40-2+10.4
+want googletest 1.12.1-0.2
+want wine64 8.0~repack-4
+want wine 8.0~repack-4
+
 # Fuzzing: clang with its runtime libraries (libFuzzer, the sanitizers).
 want clang 1:14.0-55.7~deb12u1
 want libclang-rt-dev 1:14.0-55.7~deb12u1

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Configures, builds and runs every test suite twice: with the preset ci
 # (warnings are errors), then with the preset sanitize (AddressSanitizer and
-# UndefinedBehaviorSanitizer). Installs nothing and needs no root: the
+# UndefinedBehaviorSanitizer); then the Windows programs (preset windows). Installs nothing and needs no root: the
 # packages of scripts/install-deps.sh must be there.
 #   JOBS=<n> sets the parallel jobs (default: the number of cores).
 set -euo pipefail
@@ -21,5 +21,11 @@ run_preset() {
 
 run_preset ci
 # The build-tool plugins and the editor modes run no code of the tools that
-# the sanitizers would watch differently: they are tested once, above.
-run_preset sanitize -LE 'buildtools|editors'
+# the sanitizers would watch differently, nor does the release archive's
+# check (it builds the programs itself): they are tested once, above.
+run_preset sanitize -LE 'buildtools|editors|archive'
+
+# The Windows programs, cross-built with MinGW-w64: the golden cases, the
+# unit tests and the release archive's check run them under Wine (one
+# persistent wine server for the whole run). Warnings are errors here too.
+run_preset windows

@@ -5,15 +5,29 @@
 //   expected/  every file that the run creates or changes, byte for byte
 //   stderr     the expected standard error bytes (absent: empty)
 //   stdout     the expected standard output bytes (absent: empty)
-//   status     the expected exit status (absent: 0)
+//   status     the expected exit status, a decimal number (absent: 0)
 // Any other file created or changed in the scratch directory is a failure,
-// so an input that is modified or an output that should not exist is caught.
+// so an input that is modified or an output that should not exist is caught;
+// so is a file of in/ that is gone after the run.
 //
-// usage: GoldenRunner <tools-dir> <case-dir> [--update]
+// usage: GoldenRunner <tools-dir> <case-dir> [--update] [--scratch <dir>]
+//                     [--launcher <program> --platform <name>]
 // With --update the expectations are rewritten from the actual run.
+// The run happens in <dir>/work (emptied first; default: a fresh folder in
+// the system's temporary folder). The folder of a failed case is kept for a
+// look and its path printed; that of a passed case is removed.
+//
+// With --launcher the tools are programs of another system (Name.exe in
+// <tools-dir>): the command finds each as Name on PATH, which runs
+// `<program> <tools-dir>/Name.exe <arguments>`. With --platform, an
+// expectation whose text differs there is read from a file beside the
+// common one with the platform's name appended (stderr.windows,
+// expected.windows/, ...); a case that cannot run there holds a file
+// posix-only that says why.
 
 #include <sys/wait.h>
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +35,7 @@
 #include <iostream>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -91,38 +106,107 @@ std::vector<fs::path> regularFiles(const fs::path& root) {
     return files;
 }
 
+// The expected exit status: a decimal number, blanks and line ends around it
+// allowed. Anything else is a broken case, not status 0.
+std::optional<int> parseStatus(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    const auto last = text.find_last_not_of(" \t\r\n");
+    if (first == std::string::npos) return std::nullopt;
+    int value = 0;
+    const char* end = text.data() + last + 1;
+    auto [stop, error] = std::from_chars(text.data() + first, end, value);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+// A shell script in `folder` for each Name.exe in `tools`, named Name, that
+// starts the program through the launcher.
+void writeLaunchers(const fs::path& folder, const fs::path& tools, const fs::path& launcher) {
+    fs::create_directories(folder);
+    for (const auto& entry : fs::directory_iterator(tools)) {
+        if (entry.path().extension() != ".exe") continue;
+        const fs::path script = folder / entry.path().stem();
+        writeFile(script, "#!/bin/sh\nexec " + quote(launcher.string()) + " " +
+                              quote(entry.path().string()) + " \"$@\"\n");
+        fs::permissions(script, fs::perms::owner_all, fs::perm_options::add);
+    }
+}
+
+fs::path makeScratch(const std::optional<fs::path>& requested) {
+    if (requested) {
+        fs::remove_all(*requested);
+        fs::create_directories(*requested);
+        return fs::absolute(*requested);
+    }
+    std::string pattern = (fs::temp_directory_path() / "golden-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch directory");
+    return pattern;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::cerr << "usage: GoldenRunner <tools-dir> <case-dir> [--update]\n";
+    std::vector<std::string> positional;
+    bool update = false;
+    std::optional<fs::path> scratchRequested;
+    std::optional<fs::path> launcher;
+    std::string platform;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--update") update = true;
+        else if (argument == "--scratch" && i + 1 < argc) scratchRequested = argv[++i];
+        else if (argument == "--launcher" && i + 1 < argc) launcher = fs::absolute(argv[++i]);
+        else if (argument == "--platform" && i + 1 < argc) platform = argv[++i];
+        else positional.push_back(argument);
+    }
+    if (positional.size() != 2 || (update && !platform.empty())) {
+        std::cerr << "usage: GoldenRunner <tools-dir> <case-dir> [--update] [--scratch <dir>]\n"
+                     "                    [--launcher <program> --platform <name>]\n"
+                     "(--update rewrites the common expectations only: not with --platform)\n";
         return 2;
     }
-    const fs::path tools = fs::absolute(argv[1]);
-    const fs::path caseDir = fs::absolute(argv[2]);
-    const bool update = argc > 3 && std::string(argv[3]) == "--update";
+    const fs::path tools = fs::absolute(positional[0]);
+    const fs::path caseDir = fs::absolute(positional[1]);
+    // The expectation `name`, or its variant for the platform when there is one.
+    auto expectation = [&](const std::string& name) {
+        const fs::path variant = caseDir / (name + "." + platform);
+        return !platform.empty() && fs::exists(variant) ? variant : caseDir / name;
+    };
 
-    auto command = readFile(caseDir / "cmd");
-    if (!command) {
+    if (!platform.empty() && fs::exists(caseDir / "posix-only")) {
+        std::cerr << "the case " << caseDir << " runs on POSIX systems only: "
+                  << readFile(caseDir / "posix-only").value_or("") << "\n";
+        return 2;
+    }
+    const fs::path commandFile = expectation("cmd");
+    if (!fs::exists(commandFile)) {
         std::cerr << "no cmd file in " << caseDir << "\n";
         return 2;
     }
 
-    std::string pattern = (fs::temp_directory_path() / "golden-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
-        std::cerr << "cannot make a scratch directory\n";
+    std::optional<int> expectedStatus = 0;
+    if (auto text = readFile(expectation("status")); text && !update) expectedStatus = parseStatus(*text);
+    if (!expectedStatus) {
+        std::cerr << "BROKEN CASE: the status file of " << caseDir << " does not hold a number\n";
         return 2;
     }
-    const fs::path scratch = pattern;
+
+    const fs::path scratch = makeScratch(scratchRequested);
     const fs::path work = scratch / "work";
     fs::create_directories(work);
     if (fs::exists(caseDir / "in"))
         fs::copy(caseDir / "in", work, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
 
+    fs::path programs = tools;
+    if (launcher) {
+        programs = scratch / "bin";
+        writeLaunchers(programs, tools, *launcher);
+    }
+
     const fs::path outFile = scratch / "stdout";
     const fs::path errFile = scratch / "stderr";
-    std::string shell = "cd " + quote(work.string()) + " && PATH=" + quote(tools.string()) +
-                        ":\"$PATH\" bash " + quote((caseDir / "cmd").string()) + " </dev/null >" +
+    std::string shell = "cd " + quote(work.string()) + " && PATH=" + quote(programs.string()) +
+                        ":\"$PATH\" bash " + quote(commandFile.string()) + " </dev/null >" +
                         quote(outFile.string()) + " 2>" + quote(errFile.string());
     int raw = std::system(shell.c_str());
     int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
@@ -148,31 +232,40 @@ int main(int argc, char** argv) {
             writeFile(caseDir / "expected" / file, readFile(work / file).value_or(""));
         std::cout << "updated " << caseDir.filename().string() << "\n";
     } else {
-        int expectedStatus = 0;
-        if (auto text = readFile(caseDir / "status")) expectedStatus = std::atoi(text->c_str());
-        if (status != expectedStatus) {
-            std::cerr << "MISMATCH in exit status: expected " << expectedStatus << ", got " << status
+        if (status != *expectedStatus) {
+            std::cerr << "MISMATCH in exit status: expected " << *expectedStatus << ", got " << status
                       << "\n";
             ok = false;
         }
-        ok &= sameBytes("stderr", readFile(caseDir / "stderr").value_or(""), actualErr);
-        ok &= sameBytes("stdout", readFile(caseDir / "stdout").value_or(""), actualOut);
-        for (const auto& file : regularFiles(caseDir / "expected")) {
+        for (const auto& file : regularFiles(caseDir / "in")) {
+            if (!fs::is_regular_file(fs::symlink_status(work / file))) {
+                std::cerr << "GONE: the input file " << file << " is no longer there after the run\n";
+                ok = false;
+            }
+        }
+        ok &= sameBytes("stderr", readFile(expectation("stderr")).value_or(""), actualErr);
+        ok &= sameBytes("stdout", readFile(expectation("stdout")).value_or(""), actualOut);
+        const fs::path expected = expectation("expected");
+        for (const auto& file : regularFiles(expected)) {
             auto actual = readFile(work / file);
             if (!actual) {
                 std::cerr << "MISSING file " << file << "\n";
                 ok = false;
                 continue;
             }
-            ok &= sameBytes(file.string(), readFile(caseDir / "expected" / file).value_or(""), *actual);
+            ok &= sameBytes(file.string(), readFile(expected / file).value_or(""), *actual);
         }
         for (const auto& file : produced) {
-            if (!fs::exists(caseDir / "expected" / file)) {
+            if (!fs::exists(expected / file)) {
                 std::cerr << "UNEXPECTED file created or changed: " << file << "\n";
                 ok = false;
             }
         }
     }
+    if (!ok) {
+        std::cerr << "scratch folder kept: " << scratch.string() << "\n";
+        return 1;
+    }
     fs::remove_all(scratch);
-    return ok ? 0 : 1;
+    return 0;
 }

@@ -7,6 +7,7 @@
 
 #include "common/CompilerError.h"
 #include "common/FileIdentity.h"
+#include "common/FileNames.h"
 #include "common/IoError.h"
 #include "common/Messages.h"
 #include "typecompiler/driver/SwitchKeys.h"
@@ -47,7 +48,7 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
 
         // A directory opens as a stream on this platform but cannot be read.
         std::ifstream input;
-        if (!common::isDirectory(inputName)) input.open(inputName, std::ios::in | std::ios::binary);
+        if (!common::isDirectory(inputName)) input.open(common::filePath(inputName), std::ios::in | std::ios::binary);
         if (!input.is_open()) {
             errors << common::messages::cannotOpenInputFile << inputName << std::flush;
             return exitStatus::inputNotOpened;
@@ -59,7 +60,7 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
 
         SpecificationParser parser(input, configuration, errors);
         std::error_code sizeUnknown;
-        const auto inputBytes = std::filesystem::file_size(inputName, sizeUnknown);
+        const auto inputBytes = std::filesystem::file_size(common::filePath(inputName), sizeUnknown);
         if (!sizeUnknown) parser.expectInputSize(inputBytes);
         parser.parse();
         return exitStatus::success;

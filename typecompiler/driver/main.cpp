@@ -2,9 +2,11 @@
 #include <string>
 #include <vector>
 
+#include "common/CommandLine.h"
 #include "typecompiler/driver/VastorDriver.h"
 
 int main(int argc, char** argv) {
+    common::useBinaryStandardStreams();
     std::cerr << std::unitbuf;
-    return vastor::runVastor(std::vector<std::string>(argv, argv + argc), std::cerr);
+    return common::shellExitStatus(vastor::runVastor(common::commandLineArguments(argc, argv), std::cerr));
 }

@@ -11,7 +11,8 @@ namespace vastor {
 std::string typeExceptionText(const std::optional<std::string>& baseError);
 
 /// Where TypeException.java belongs below the API directory:
-/// apiDirectory + "/errorHandling/TypeException.java" (nothing trimmed).
+/// apiDirectory + "/errorHandling/TypeException.java" (nothing trimmed),
+/// with backslashes for the two separators on Windows.
 std::string typeExceptionPath(const std::string& apiDirectory);
 
 /// Creates or truncates TypeException.java below apiDirectory and writes

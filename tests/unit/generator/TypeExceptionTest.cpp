@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "TestData.h"
+#include "common/FileNames.h"
 #include "common/IoError.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
 
@@ -18,9 +19,13 @@ TEST(TypeExceptionJava, BothVariantsByteForByte) {
     EXPECT_EQ(typeExceptionText("antlr.RecognitionException"), readDataFile("TypeException_baseError.java"));
 }
 
+// The separators of the system the tests run on.
+const std::string separator(1, common::pathSeparator());
+const std::string suffix = separator + "errorHandling" + separator + "TypeException.java";
+
 TEST(TypeExceptionJava, PathIsAppendedWithoutTrimming) {
-    EXPECT_EQ(typeExceptionPath("lib"), "lib/errorHandling/TypeException.java");
-    EXPECT_EQ(typeExceptionPath("lib/"), "lib//errorHandling/TypeException.java");
+    EXPECT_EQ(typeExceptionPath("lib"), "lib" + suffix);
+    EXPECT_EQ(typeExceptionPath("lib/"), "lib/" + suffix);
 }
 
 /// A fresh API directory with its errorHandling folder, removed afterwards.
@@ -49,14 +54,14 @@ TEST_F(ApiDirectory, WritesTheFileAndTruncatesAnOldOne) {
 TEST_F(ApiDirectory, AMissingFolderCannotBeOpened) {
     const std::string directory = (api / "missing").string();
     EXPECT_EQ(raised(directory),
-              "Can not open API TypeException.java file: " + directory + "/errorHandling/TypeException.java");
+              "Can not open API TypeException.java file: " + directory + suffix);
 }
 
 TEST_F(ApiDirectory, AFailedWriteIsReported) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     fs::create_symlink("/dev/full", api / "errorHandling" / "TypeException.java");
     EXPECT_EQ(raised(api.string()),
-              "Can not write API TypeException.java file: " + api.string() + "/errorHandling/TypeException.java");
+              "Can not write API TypeException.java file: " + api.string() + suffix);
 }
 
 }  // namespace

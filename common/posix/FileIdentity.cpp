@@ -5,6 +5,7 @@
 
 namespace common {
 
+// Device and inode number, through std::filesystem.
 bool isSameExistingFile(const std::string& first, const std::string& second) {
     std::error_code error;
     bool same = std::filesystem::equivalent(first, second, error);

@@ -1,0 +1,9 @@
+#include "common/FileNames.h"
+
+namespace common {
+
+std::filesystem::path filePath(const std::string& name) { return name; }
+
+char pathSeparator() { return '/'; }
+
+}  // namespace common
