@@ -3,7 +3,9 @@ package org.typetools.ant;
 import java.io.File;
 
 import org.apache.tools.ant.BuildException;
+import org.apache.tools.ant.Project;
 import org.apache.tools.ant.Task;
+import org.typetools.build.BuildLog;
 import org.typetools.build.GenerationFailure;
 import org.typetools.build.Generator;
 import org.typetools.build.Tool;
@@ -46,7 +48,7 @@ abstract class GenerateTask extends Task {
 		try {
 			ToolLocator locator = new ToolLocator("the attribute executable of <" + getTaskName() + ">");
 			Generator generator = new Generator(tool(), locator.locate(tool(), executable), input().toPath(),
-					destdir.toPath(), new AntBuildLog(this));
+					destdir.toPath(), BuildLog.of(m -> log(m, Project.MSG_INFO), m -> log(m, Project.MSG_WARN), m -> log(m, Project.MSG_ERR)));
 			configure(generator);
 			generator.run();
 		} catch (GenerationFailure failure) {

@@ -11,6 +11,7 @@ import org.gradle.api.tasks.Input;
 import org.gradle.api.tasks.Internal;
 import org.gradle.api.tasks.OutputDirectory;
 import org.gradle.api.tasks.TaskAction;
+import org.typetools.build.BuildLog;
 import org.typetools.build.GenerationFailure;
 import org.typetools.build.Generator;
 import org.typetools.build.Tool;
@@ -75,7 +76,7 @@ public class GenerateTask extends DefaultTask {
 	@TaskAction
 	public void generate() {
 		Generator generator = new Generator(tool, locate(), input().toPath(), outputDirectory.toPath(),
-				new GradleBuildLog(getLogger())).setForce(true);
+				BuildLog.of(getLogger()::info, getLogger()::warn, getLogger()::error)).setForce(true);
 		configure(generator);
 		try {
 			generator.run();

@@ -6,6 +6,7 @@ import org.apache.maven.plugin.AbstractMojo;
 import org.apache.maven.plugin.MojoExecutionException;
 import org.apache.maven.plugin.MojoFailureException;
 import org.apache.maven.project.MavenProject;
+import org.typetools.build.BuildLog;
 import org.typetools.build.GenerationFailure;
 import org.typetools.build.Generator;
 import org.typetools.build.Tool;
@@ -39,7 +40,7 @@ abstract class GenerateMojo extends AbstractMojo {
 			String parameter = "the parameter <executable> (property " + tool().program().toLowerCase()
 					+ ".executable)";
 			Generator generator = new Generator(tool(), new ToolLocator(parameter).locate(tool(), executable),
-					input().toPath(), outputDirectory.toPath(), new MavenBuildLog(getLog()));
+					input().toPath(), outputDirectory.toPath(), BuildLog.of(getLog()::info, getLog()::warn, getLog()::error));
 			configure(generator);
 			generator.run();
 		} catch (GenerationFailure failure) {
