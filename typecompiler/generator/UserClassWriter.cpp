@@ -39,11 +39,10 @@ void UserClassWriter::addClassCode(const std::string& text) {
 
 void UserClassWriter::addMethod(const Method& method) {
     if (currentClass_ == kBaseTypeName) return;
-    const std::string& key = method.keySignature();
-    if (key == builderKey_) {
+    if (method.keySignature() == builderKey_) {
         throw common::SemanticError(line_, messages::reservedBuilder(method.fullSignature()));
     }
-    if (!classMethodKeys_.insert(key).second) {
+    if (!classMethodKeys_.insert(method).inserted) {
         throw common::SemanticError(line_, messages::definedTwiceInClass(method.fullSignature(), currentClass_));
     }
     method.writeAsMethod(text_, method.modifier(), method.body());  // the plain form, whatever the method's form

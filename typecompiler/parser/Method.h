@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,11 @@ public:
     /// Appends the plain form of this method (as write does for a Method)
     /// with the given modifier and body in place of its own.
     void writeAsMethod(std::string& out, std::string_view modifier, std::string_view body) const;
+    /// The parts of writeAsMethod around the body, for writers that append
+    /// a body piece by piece: "\t[modifier ]result name (parameters) throws
+    /// TypeException {\n" and "\n\t}\n\n".
+    void writeHead(std::string& out, std::string_view modifier) const;
+    static void writeTail(std::string& out) { out += "\n\t}\n\n"; }
 
     virtual ~Method() = default;
     Method(const Method&) = default;
@@ -48,8 +54,14 @@ public:
     /// "f (int, String)": the identity of a method in every override rule.
     /// Computed once, at construction.
     const std::string& keySignature() const { return keySignature_; }
+    /// hashKey(keySignature()), computed once, at construction.
+    std::uint64_t keyHash() const { return keyHash_; }
+    /// The hash by which the writers look key signatures up.
+    static std::uint64_t hashKey(std::string_view key);
     /// "void f (int, String)": used in messages and notes only.
     std::string fullSignature() const;
+    /// Appends fullSignature() to out.
+    void appendFullSignature(std::string& out) const;
 
 protected:
     void appendParameterList(std::string& out) const;
@@ -64,6 +76,7 @@ private:
     std::string resultType_;
     std::vector<Parameter> parameters_;
     std::string keySignature_;
+    std::uint64_t keyHash_;
 };
 
 }  // namespace vastor
