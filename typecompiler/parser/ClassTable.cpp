@@ -43,15 +43,15 @@ void ClassTable::beginClass(const std::string& className) {
         throw common::SemanticError(line_, messages::classNotPromoted(className));
     }
     currentClass_ = className;
-    if (!classes_.try_emplace(className).second) {
-        throw common::SemanticError(line_, messages::classDefinedTwice(className));
-    }
+    const auto [entry, added] = classes_.try_emplace(className);
+    if (!added) throw common::SemanticError(line_, messages::classDefinedTwice(className));
+    currentArguments_ = &entry->second;
     if (!isBaseType) userClassWriter_.beginClass();
 }
 
 void ClassTable::addClassArgument(const std::string& kind) {
     if (currentClass_ == kBaseTypeName) throw common::SemanticError(line_, messages::baseTypeWithArguments);
-    classes_[currentClass_].push_back(kind);
+    currentArgumentKinds().push_back(kind);
 }
 
 void ClassTable::addClassCode(const std::string& text) {
@@ -69,7 +69,11 @@ void ClassTable::addMethod(const Method& method) {
 }
 
 void ClassTable::endClass() {
-    if (currentClass_ != kBaseTypeName) userClassWriter_.endClass(classes_[currentClass_]);
+    if (currentClass_ != kBaseTypeName) userClassWriter_.endClass(currentArgumentKinds());
+}
+
+std::vector<std::string>& ClassTable::currentArgumentKinds() {
+    return currentArguments_ ? *currentArguments_ : classes_[currentClass_];
 }
 
 void ClassTable::reserveForInput(std::size_t specificationBytes) {

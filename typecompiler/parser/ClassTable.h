@@ -66,11 +66,15 @@ public:
 
 private:
     bool isSpecialName(const std::string& name) const { return specialNames_.contains(name); }
+    /// The argument kinds of classes_[currentClass_], without looking it up.
+    std::vector<std::string>& currentArgumentKinds();
 
     const int& line_;
     std::string currentClass_;
     bool baseTypeDefined_ = false;
     std::map<std::string, std::vector<std::string>> classes_;
+    /// The entry of classes_ that the last beginClass made.
+    std::vector<std::string>* currentArguments_ = nullptr;
     std::set<std::string> promotedTypes_;
     const std::set<std::string> specialNames_;
 

@@ -172,12 +172,13 @@ bool SpecificationParser::parseMember() {
 
 void SpecificationParser::parseMethodDefinition() {
     check(IDENTIFIER, messages::resultTypeExpected);
-    methodResultType_ = scanner_.text();
+    methodResultType_ = scanner_.takeText();
     nextCheck(IDENTIFIER, messages::methodNameExpected);
-    methodName_ = scanner_.text();
+    methodName_ = scanner_.takeText();
     nextCheck('(', messages::parametersOpeningExpected);
     advance();
     methodParameters_.clear();
+    methodParameters_.reserve(4);  // its room went to the last method
     if (parseParameter()) {
         while (scanner_.token() == ',') {
             advance();
@@ -188,7 +189,7 @@ void SpecificationParser::parseMethodDefinition() {
     nextCheck('{', messages::bodyOpeningExpected);
     scanner_.setState(methodBodyState_);
     nextCheck(METHOD_BODY, messages::methodBodyExpected);
-    methodBody_ = scanner_.text();
+    methodBody_ = scanner_.takeText();
     // The scratch fields are refilled for every method, so the record may take them over.
     classTable_.addMethod(Method(std::move(methodName_), std::move(methodResultType_), std::move(methodParameters_),
                                  std::move(methodBody_)));
@@ -198,9 +199,9 @@ void SpecificationParser::parseMethodDefinition() {
 
 bool SpecificationParser::parseParameter() {
     if (scanner_.token() != IDENTIFIER) return false;
-    std::string type = scanner_.text();
+    std::string type = scanner_.takeText();
     nextCheck(IDENTIFIER, messages::parameterNameExpected);
-    methodParameters_.push_back(Parameter{std::move(type), scanner_.text()});
+    methodParameters_.push_back(Parameter{std::move(type), scanner_.takeText()});
     advance();
     return true;
 }
