@@ -1,13 +1,16 @@
 #include "typecompiler/generator/KeySignatureSet.h"
 
 #include <algorithm>
+#include <limits>
+#include <stdexcept>
 
 #include "typecompiler/parser/Method.h"
 
 namespace vastor {
 
-std::size_t KeySignatureSet::find(std::string_view key, std::uint64_t hash) const {
+std::size_t KeySignatureSet::find(std::string_view key, std::uint64_t fullHash) const {
     if (slots_.empty()) return npos;
+    const auto hash = static_cast<std::uint32_t>(fullHash);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t slot = static_cast<std::size_t>(hash) & mask;; slot = (slot + 1) & mask) {
         const std::uint32_t held = slots_[slot];
@@ -20,8 +23,13 @@ std::size_t KeySignatureSet::find(const Method& method) const {
     return find(method.keySignature(), method.keyHash());
 }
 
-KeySignatureSet::Insertion KeySignatureSet::insert(std::string_view key, std::uint64_t hash) {
+KeySignatureSet::Insertion KeySignatureSet::insert(std::string_view key, std::uint64_t fullHash) {
+    if (key.size() > std::numeric_limits<std::uint32_t>::max() ||
+        entries_.size() >= std::numeric_limits<std::uint32_t>::max() / 2) {
+        throw std::length_error("key signature set");
+    }
     if (2 * (entries_.size() + 1) > slots_.size()) grow();
+    const auto hash = static_cast<std::uint32_t>(fullHash);
     const std::size_t mask = slots_.size() - 1;
     std::size_t slot = static_cast<std::size_t>(hash) & mask;
     for (;; slot = (slot + 1) & mask) {
@@ -30,7 +38,7 @@ KeySignatureSet::Insertion KeySignatureSet::insert(std::string_view key, std::ui
         if (matches(held - 1, key, hash)) return {held - 1, false};
     }
     const std::size_t index = entries_.size();
-    entries_.push_back(Entry{hash, keys_.size(), key.size(), slot});
+    entries_.push_back(Entry{hash, static_cast<std::uint32_t>(key.size()), keys_.size()});
     keys_.append(key);
     slots_[slot] = static_cast<std::uint32_t>(index + 1);
     return {index, true};
@@ -46,17 +54,30 @@ void KeySignatureSet::grow() {
     std::vector<std::uint32_t> slots(slots_.empty() ? 16 : 2 * slots_.size(), 0);
     const std::size_t mask = slots.size() - 1;
     for (std::size_t index = 0; index < entries_.size(); ++index) {
-        Entry& entry = entries_[index];
-        std::size_t slot = static_cast<std::size_t>(entry.hash) & mask;
+        std::size_t slot = static_cast<std::size_t>(entries_[index].hash) & mask;
         while (slots[slot] != 0) slot = (slot + 1) & mask;
         slots[slot] = static_cast<std::uint32_t>(index + 1);
-        entry.slot = slot;
     }
     slots_.swap(slots);
 }
 
+std::size_t KeySignatureSet::slotOf(std::size_t index) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = static_cast<std::size_t>(entries_[index].hash) & mask;
+    while (slots_[slot] != index + 1) slot = (slot + 1) & mask;
+    return slot;
+}
+
 void KeySignatureSet::clear() {
-    for (const Entry& entry : entries_) slots_[entry.slot] = 0;
+    if (8 * entries_.size() >= slots_.size()) {
+        std::fill(slots_.begin(), slots_.end(), 0);
+    } else {
+        // Every slot is found before any is emptied: emptying one first
+        // would cut the probe sequences that run through it.
+        std::vector<std::size_t> used(entries_.size());
+        for (std::size_t index = 0; index < used.size(); ++index) used[index] = slotOf(index);
+        for (const std::size_t slot : used) slots_[slot] = 0;
+    }
     entries_.clear();
     keys_.clear();
 }

@@ -50,16 +50,19 @@ public:
     std::vector<std::size_t> sortedIndices() const;
 
 private:
+    // Sixteen bytes: a table's slots are numbered below 2^32 anyway, so the
+    // low half of the hash chooses them as well as the whole would.
     struct Entry {
-        std::uint64_t hash;
+        std::uint32_t hash;
+        std::uint32_t length;
         std::size_t offset;
-        std::size_t length;
-        std::size_t slot;
     };
 
-    bool matches(std::size_t index, std::string_view key, std::uint64_t hash) const {
+    bool matches(std::size_t index, std::string_view key, std::uint32_t hash) const {
         return entries_[index].hash == hash && this->key(index) == key;
     }
+    /// The slot that holds key number index.
+    std::size_t slotOf(std::size_t index) const;
     void grow();
 
     std::vector<Entry> entries_;
