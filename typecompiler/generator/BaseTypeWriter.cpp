@@ -122,7 +122,19 @@ void BaseTypeWriter::writePromotions() {
     safeCalls_[implicitCast].method->setBody(std::move(body));
 }
 
+void BaseTypeWriter::reserve(std::size_t bytes) {
+    JavaWriter::reserve(bytes);
+    safeCallRoom_.reserve(safeCallText_, bytes);
+}
+
+void BaseTypeWriter::settle() {
+    JavaWriter::settle();
+    safeCallRoom_.settle(safeCallText_);
+}
+
 void BaseTypeWriter::close() {
+    // Most of the class is written now, from the throwing defaults.
+    room_.expect(text_, safeCallText_.size());
     text_ += "\t// reserved Methods\n\n";
     for (const std::size_t i : reservedKeys_.sortedIndices()) reservedMethods_[i]->write(text_);
     text_ += "\t// Methods that asure safe call in polimorphics operations beteween types\n\n";

@@ -39,6 +39,11 @@ public:
     /// Writes the three method groups and closes the class.
     void close();
 
+    /// Makes room for the class and, as much again, for the throwing
+    /// defaults kept until close().
+    void reserve(std::size_t bytes) override;
+    void settle() override;
+
 private:
     const int& line_;
     const std::string& currentClass_;
@@ -62,6 +67,7 @@ private:
     KeySignatureSet safeCallKeys_;
     std::vector<SafeCall> safeCalls_;
     std::string safeCallText_;
+    TextRoom safeCallRoom_;
     KeySignatureSet ownKeys_;
     std::vector<Method> ownMethods_;
     std::vector<std::vector<std::string>> chains_;

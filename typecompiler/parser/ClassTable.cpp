@@ -70,6 +70,11 @@ void ClassTable::addMethod(const Method& method) {
 
 void ClassTable::endClass() {
     if (currentClass_ != kBaseTypeName) userClassWriter_.endClass(currentArgumentKinds());
+    typeWriter_.settle();
+    typeReferenceWriter_.settle();
+    baseTypeWriter_.settle();
+    userClassWriter_.settle();
+    namedTypeWriter_.settle();
 }
 
 std::vector<std::string>& ClassTable::currentArgumentKinds() {
