@@ -95,11 +95,20 @@ void BaseTypeWriter::addClassCode(const std::string& text) {
     if (currentClass_ == kBaseTypeName) text_ += text;
 }
 
-void BaseTypeWriter::addChain() { chains_.emplace_back(); }
+void BaseTypeWriter::addChain() {
+    if (chainCount_ > 0) promotionRows_ += " },\n";
+    promotionRows_ += "\t\t\t{ ";
+    ++chainCount_;
+    namesInChain_ = 0;
+}
 
 void BaseTypeWriter::addChainType(const std::string& typeName) {
-    if (chains_.empty()) chains_.emplace_back();
-    chains_.back().push_back(typeName);
+    if (chainCount_ == 0) addChain();
+    if (namesInChain_ > 0) promotionRows_ += ", ";
+    ++namesInChain_;
+    promotionRows_ += '"';
+    promotionRows_ += typeName;
+    promotionRows_ += '"';
 }
 
 void BaseTypeWriter::writePromotions() {
@@ -107,19 +116,10 @@ void BaseTypeWriter::writePromotions() {
     if (implicitCast == KeySignatureSet::npos || !safeCalls_[implicitCast].method) return;
 
     std::string body = "\n\t\tString [][] promotions = {\n";
-    for (std::size_t chain = 0; chain < chains_.size(); ++chain) {
-        const std::vector<std::string>& names = chains_[chain];
-        body += "\t\t\t{ ";
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            if (i > 0) body += ", ";
-            body += '"';
-            body += names[i];
-            body += '"';
-        }
-        body += chain + 1 == chains_.size() ? " }\n" : " },\n";
-    }
+    body += promotionRows_;
+    if (chainCount_ > 0) body += " }\n";
     body += kPromotionSearch;
-    safeCalls_[implicitCast].method->setBody(std::move(body));
+    safeCalls_[implicitCast].method->setBody(body);
 }
 
 void BaseTypeWriter::reserve(std::size_t bytes) {

@@ -70,7 +70,11 @@ private:
     TextRoom safeCallRoom_;
     KeySignatureSet ownKeys_;
     std::vector<Method> ownMethods_;
-    std::vector<std::vector<std::string>> chains_;
+    /// The rows of the promotions table, written as the chains come in:
+    /// '{ "a", "b"' for each chain so far, the last one still open.
+    std::string promotionRows_;
+    std::size_t chainCount_ = 0;
+    std::size_t namesInChain_ = 0;
 };
 
 }  // namespace vastor

@@ -153,7 +153,12 @@ void TypeWriter::addMethod(const Method& method) {
     }
 }
 
-void TypeWriter::writeTypeStrings(const std::set<std::string>& promotedTypes) {
+void TypeWriter::writeTypeStrings(const std::set<std::string>& promotedTypes) { writeNames(promotedTypes); }
+
+void TypeWriter::writeSortedTypeStrings(std::span<const std::string> promotedTypes) { writeNames(promotedTypes); }
+
+template <typename Names>
+void TypeWriter::writeNames(const Names& promotedTypes) {
     text_ += "\tprivate static String[] typeStrings = { ";
     bool first = true;
     for (const std::string& name : promotedTypes) {

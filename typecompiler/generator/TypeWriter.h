@@ -4,6 +4,7 @@
 #include <memory>
 #include <ostream>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,8 +37,12 @@ public:
     /// Closes the class with the array of predefined type names (all of
     /// promotedTypes but "BaseType", in the set's order).
     void writeTypeStrings(const std::set<std::string>& promotedTypes);
+    /// The same, for names already in ascending byte order without repeats.
+    void writeSortedTypeStrings(std::span<const std::string> promotedTypes);
 
 private:
+    template <typename Names>
+    void writeNames(const Names& promotedTypes);
     void addGeneratedMethod(std::unique_ptr<Method> method);
 
     const int& line_;

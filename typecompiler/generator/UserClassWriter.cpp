@@ -62,7 +62,8 @@ void UserClassWriter::writeConstructorAndBuilder(const std::string& className,
         "\t\tconstructorArguments.fillFields(dataFields, typeFields);\n\n"
         "\t}\n\n";
 
-    std::string body = "\t\tString [] constructorParams = { ";
+    std::string& body = builderBody_;  // keeps its room from class to class
+    body = "\t\tString [] constructorParams = { ";
     for (std::size_t i = 0; i < argumentKinds.size(); ++i) {
         if (i > 0) body += ", ";
         body += '"';
@@ -76,7 +77,7 @@ void UserClassWriter::writeConstructorAndBuilder(const std::string& className,
     body += "\t\treturn new ";
     body += className;
     body += " (e);\n";
-    builder_.setBody(std::move(body));
+    builder_.setBody(body);
     builder_.write(text_);
 }
 

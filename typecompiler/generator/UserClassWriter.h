@@ -44,6 +44,7 @@ private:
     KeySignatureSet classMethodKeys_;
     /// Written once per class with a body naming that class.
     StaticMethod builder_;
+    std::string builderBody_;
     std::string builderKey_;
 };
 

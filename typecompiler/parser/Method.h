@@ -45,7 +45,8 @@ public:
     const std::string& resultType() const { return resultType_; }
     const std::vector<Parameter>& parameters() const { return parameters_; }
 
-    void setBody(std::string body) { body_ = std::move(body); }
+    /// Replaces the body; the record keeps the room it had.
+    void setBody(std::string_view body) { body_.assign(body); }
 
     /// "int a, String b"; empty without parameters.
     std::string parameterList() const;
