@@ -141,8 +141,10 @@ void BaseTypeWriter::close() {
     for (const std::size_t i : safeCallKeys_.sortedIndices()) {
         const SafeCall& safeCall = safeCalls_[i];
         if (safeCall.removed) continue;
-        if (safeCall.method) safeCall.method->write(text_);
-        else text_.append(safeCallText_, safeCall.textBegin, safeCall.textEnd - safeCall.textBegin);
+        if (safeCall.method)
+            safeCall.method->write(text_);
+        else
+            text_.append(safeCallText_, safeCall.textBegin, safeCall.textEnd - safeCall.textBegin);
     }
     std::string().swap(safeCallText_);
     text_ += "\t// Methods defined by user in base class BaseType\n\n";

@@ -19,9 +19,7 @@ std::size_t KeySignatureSet::find(std::string_view key, std::uint64_t fullHash) 
     }
 }
 
-std::size_t KeySignatureSet::find(const Method& method) const {
-    return find(method.keySignature(), method.keyHash());
-}
+std::size_t KeySignatureSet::find(const Method& method) const { return find(method.keySignature(), method.keyHash()); }
 
 KeySignatureSet::Insertion KeySignatureSet::insert(std::string_view key, std::uint64_t fullHash) {
     if (key.size() > std::numeric_limits<std::uint32_t>::max() ||

@@ -125,7 +125,8 @@ void ClassTable::generate(std::ostream& out) {
     sortPromotedTypes();
     typeWriter_.writeSortedTypeStrings(promotedTypes_);
     for (std::size_t i = 0; i < promotedTypes_.size(); ++i) {
-        if (!classDefined_[i] && promotedTypes_[i] != kBaseTypeName) userClassWriter_.writeDefaultClass(promotedTypes_[i]);
+        if (!classDefined_[i] && promotedTypes_[i] != kBaseTypeName)
+            userClassWriter_.writeDefaultClass(promotedTypes_[i]);
     }
     typeReferenceWriter_.close();
     namedTypeWriter_.close();
