@@ -37,13 +37,11 @@ void PreprocessorScanner::copyRest() {
     while (refill());
 }
 
-void PreprocessorScanner::unwrite(std::size_t count) {
-    if (count > HeldBackWriter::maxUnwrite)
-        throw common::InternalError("PreprocessorScanner", __LINE__, messages::unwriteTooFar);
-    const std::size_t inSpan = std::min(count, position_ - spanStart_);
-    output_.write({input_.data() + spanStart_, position_ - spanStart_ - inSpan});
+void PreprocessorScanner::replaceBeyondSpan(std::size_t count, std::string_view text) {
+    // All of the span is replaced, and the rest was written before it.
+    output_.unwrite(count - (position_ - spanStart_));
     spanStart_ = position_;
-    output_.unwrite(count - inSpan);
+    output_.write(text);
 }
 
 bool PreprocessorScanner::refill() {

@@ -80,19 +80,26 @@ public:
     /// Copies all the rest of the input.
     void copyRest();
 
-    /// Takes back the last `count` bytes copied or written (at most 3).
-    void unwrite(std::size_t count);
-
-    /// Writes a text of the scanner's own to the output.
-    void write(std::string_view text) {
-        flushSpan();
-        output_.write(text);
+    /// Replaces the last `count` bytes copied or written (at most 3) with a
+    /// text of the scanner's own.
+    void replaceLast(std::size_t count, std::string_view text) {
+        const std::size_t span = position_ - spanStart_;
+        if (count <= span) {
+            // The usual case: the bytes replaced were read since the last write.
+            output_.write({input_.data() + spanStart_, span - count});
+            spanStart_ = position_;
+            output_.write(text);
+        } else {
+            replaceBeyondSpan(count, text);
+        }
     }
 
     /// Counts the end of the input as a line feed, where it ends a line.
     void countEndAsLine() { ++endsCountedAsLines_; }
 
 private:
+    void replaceBeyondSpan(std::size_t count, std::string_view text);
+
     /// Writes the span read since the last one to the output.
     void flushSpan() {
         output_.write({input_.data() + spanStart_, position_ - spanStart_});

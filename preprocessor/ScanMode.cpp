@@ -104,8 +104,7 @@ void ScanMode::scanTypechecking() {
         return;
     }
     // The "/*<" already copied is replaced.
-    scanner_.unwrite(3);
-    scanner_.write(tryOpening);
+    scanner_.replaceLast(3, tryOpening);
 
     enum class EndMarker { other, afterGt, afterGtStar };
     EndMarker state = EndMarker::other;
@@ -128,8 +127,7 @@ void ScanMode::scanTypechecking() {
         }
     }
     // ">*/" has been copied; replace it.
-    scanner_.unwrite(3);
-    scanner_.write(tryClosing);
+    scanner_.replaceLast(3, tryClosing);
 }
 
 }  // namespace perlan
