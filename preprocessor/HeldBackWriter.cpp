@@ -12,6 +12,15 @@ HeldBackWriter::HeldBackWriter(std::ostream& out, std::size_t bufferSize)
     : out_(out), buffer_(std::max(bufferSize, 2 * maxUnwrite)) {}
 
 void HeldBackWriter::writeAcrossFlushes(std::string_view bytes) {
+    if (bytes.size() >= buffer_.size()) {
+        // Sent as it is rather than copied through the buffer, all but the
+        // tail that must stay held back.
+        send(buffer_.data(), size_);
+        send(bytes.data(), bytes.size() - maxUnwrite);
+        std::memcpy(buffer_.data(), bytes.data() + bytes.size() - maxUnwrite, maxUnwrite);
+        size_ = maxUnwrite;
+        return;
+    }
     while (!bytes.empty()) {
         if (size_ == buffer_.size()) flushAllButTail();
         std::size_t count = std::min(bytes.size(), buffer_.size() - size_);

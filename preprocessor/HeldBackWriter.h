@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstring>
 #include <ostream>
-#include <span>
 #include <string_view>
 
 #include "common/ByteBuffer.h"
@@ -24,12 +23,6 @@ public:
 
     explicit HeldBackWriter(std::ostream& out, std::size_t bufferSize = defaultBufferSize);
 
-    /// Appends one byte.
-    void put(char byte) {
-        if (size_ == buffer_.size()) flushAllButTail();
-        buffer_[size_++] = byte;
-    }
-
     /// Appends a run of bytes.
     void write(std::string_view bytes) {
         if (bytes.size() <= buffer_.size() - size_) {
@@ -39,17 +32,6 @@ public:
             writeAcrossFlushes(bytes);
         }
     }
-
-    /// Room at the end of the buffer for at least one and at most `wanted`
-    /// bytes (wanted > 0), for callers that fill it directly; commit() says how
-    /// many bytes they wrote there.
-    std::span<char> room(std::size_t wanted) {
-        if (size_ == buffer_.size()) flushAllButTail();
-        return {buffer_.data() + size_, std::min(wanted, buffer_.size() - size_)};
-    }
-
-    /// Adds the first `count` bytes of the last room() to the output.
-    void commit(std::size_t count) { size_ += count; }
 
     /// Takes back the last `count` bytes written (at most `maxUnwrite`, and
     /// never more than were written since the last take-back).

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <climits>
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <ostream>
-#include <span>
 #include <string_view>
 
-#include "common/ByteReader.h"
+#include "common/ByteBuffer.h"
 #include "common/StopSet.h"
 #include "preprocessor/HeldBackWriter.h"
 
@@ -15,12 +14,19 @@ namespace perlan {
 
 class ScanMode;
 
-/// Reads a grammar one byte at a time and copies what it reads to the output,
-/// reporting to the parser only the tokens that the current mode looks for.
-/// It refers to both streams and owns neither.
+/// Reads a grammar and copies what it reads to the output, reporting to the
+/// parser only the tokens that the current mode looks for. It refers to both
+/// streams and owns neither.
+///
+/// Everything read is copied unless it is put back or taken back. The copy
+/// is made by spans: the bytes read since the last span was written stay in
+/// the input buffer and go to the output in one piece when the buffer is
+/// refilled or the scanner writes text of its own. Line feeds are counted the
+/// same way, per span, only when a line number is asked for or the buffer is
+/// refilled.
 class PreprocessorScanner {
 public:
-    static constexpr int endOfInput = common::ByteReader::endOfInput;
+    static constexpr int endOfInput = -1;
     /// Size of the input and of the output buffer, each.
     static constexpr std::size_t bufferSize = 1 << 18;
 
@@ -40,77 +46,79 @@ public:
     /// The token returned by the last advance().
     int currentToken() const { return currentToken_; }
 
-    /// The number of line feeds read so far, plus one.
-    int line() const { return line_; }
+    /// The number of line feeds read so far, plus one; INT_MAX past that.
+    int line() const;
 
     /// Writes everything still held back to the output stream and flushes it.
     /// Throws OutputWriteError when the stream fails.
-    void finishOutput() { output_.finish(); }
+    void finishOutput();
 
     // Character routines for the scanning modes.
 
-    /// The next input byte (0 to 255), or endOfInput; for a look-ahead.
-    int read() { return input_.get(); }
-
-    /// Gives back the byte just read; the next read() returns it again.
-    void putBack() { input_.putback(); }
-
-    /// Writes a byte that read() returned to the output.
-    void copy(int byte) { output_.put(static_cast<char>(byte)); }
-
-    /// Reads the next byte and copies it at once; returns it, or endOfInput.
-    int readAndCopy() {
-        int byte = input_.get();
-        if (byte != endOfInput) output_.put(static_cast<char>(byte));
-        return byte;
+    /// Reads and copies the next byte and returns it (0 to 255), or endOfInput.
+    int read() {
+        if (position_ == filled_ && !refill()) return endOfInput;
+        return static_cast<unsigned char>(input_[position_++]);
     }
 
+    /// Gives back the byte that the last read() returned, copy and all; the
+    /// next read() returns it again.
+    void putBack() { --position_; }
+
     /// Reads and copies bytes up to and including the next byte of `stops`
-    /// and returns that byte, or endOfInput. Line feeds passed over are
-    /// counted. Callers use it to pass in bulk over bytes that would change
-    /// nothing in their state but the line count.
+    /// and returns that byte, or endOfInput.
     int copyThrough(const common::StopSet& stops) {
         for (;;) {
-            const std::string_view bytes = input_.buffered();
-            if (bytes.empty()) {
-                if (!fillInput()) return endOfInput;
-                continue;
-            }
-            const std::span<char> room = output_.room(bytes.size());
-            std::size_t lineFeeds = 0;
-            const std::size_t length = stops.copyThrough(bytes.data(), room.size(), room.data(), lineFeeds);
-            output_.commit(length);
-            input_.skip(length);
-            addLines(static_cast<int>(lineFeeds));  // at most a buffer's size
-            if (length > 0 && stops.contains(static_cast<unsigned char>(bytes[length - 1])))
-                return static_cast<unsigned char>(bytes[length - 1]);
+            const char* begin = input_.data() + position_;
+            const char* stop = stops.findFirst(begin, input_.data() + filled_);
+            position_ += static_cast<std::size_t>(stop - begin);
+            if (position_ != filled_) return static_cast<unsigned char>(input_[position_++]);
+            if (!refill()) return endOfInput;
         }
     }
 
-    /// Copies all the rest of the input, counting nothing.
+    /// Copies all the rest of the input.
     void copyRest();
 
-    /// Takes back the last `count` bytes written (at most 3).
-    void unwrite(std::size_t count) { output_.unwrite(count); }
+    /// Replaces the last `count` bytes copied or written (at most 3) with a
+    /// text of the scanner's own.
+    void replaceLast(std::size_t count, std::string_view text) {
+        const std::size_t span = position_ - spanStart_;
+        if (count <= span) {
+            // The usual case: the bytes replaced were read since the last write.
+            output_.write({input_.data() + spanStart_, span - count});
+            spanStart_ = position_;
+            output_.write(text);
+        } else {
+            replaceBeyondSpan(count, text);
+        }
+    }
 
-    /// Writes a text of the scanner's own to the output.
-    void write(std::string_view text) { output_.write(text); }
-
-    /// Counts a line feed that a routine read itself.
-    void countLine() { addLines(1); }
+    /// Counts the end of the input as a line feed, where it ends a line.
+    void countEndAsLine() { ++endsCountedAsLines_; }
 
 private:
-    /// Adds to the line counter, which stops at INT_MAX rather than overflow
-    /// on inputs of more than 2^31 lines.
-    void addLines(int count) { line_ = count > INT_MAX - line_ ? INT_MAX : line_ + count; }
+    void replaceBeyondSpan(std::size_t count, std::string_view text);
 
-    /// Refills an empty input buffer; false at the end of the input.
-    bool fillInput();
+    /// Writes the span read since the last one to the output.
+    void flushSpan() {
+        output_.write({input_.data() + spanStart_, position_ - spanStart_});
+        spanStart_ = position_;
+    }
+
+    /// Refills the input buffer, which has been read to its end; false at the
+    /// end of the input.
+    bool refill();
 
     ScanMode* mode_ = nullptr;
-    common::ByteReader input_;
+    std::istream& in_;
+    common::ByteBuffer input_;
+    std::size_t position_ = 0;   // next byte to read
+    std::size_t filled_ = 0;     // end of the bytes in the buffer
+    std::size_t spanStart_ = 0;  // first byte read and not yet written
+    std::uint64_t lineFeedsBefore_ = 0;  // in the buffers already refilled
+    std::uint64_t endsCountedAsLines_ = 0;
     HeldBackWriter output_;
-    int line_ = 1;
     int currentToken_ = 0;
 };
 

@@ -39,10 +39,8 @@ int ScanMode::nextToken(const common::StopSet& watched) {
         case '%': {
             int next = scanner_.read();
             if (next == endOfInput) break;
-            if (next == '{' || next == '%' || next == '}') {
-                scanner_.copy(next);
+            if (next == '{' || next == '%' || next == '}')
                 return next == '{' ? PERCENT_LBRACE : next == '%' ? PERCENT_PERCENT : PERCENT_RBRACE;
-            }
             scanner_.putBack();
             break;
         }
@@ -59,10 +57,8 @@ void ScanMode::scanAfterSlash(bool inAction) {
     int next = scanner_.read();
     if (next == endOfInput) return;
     if (next == '/') {
-        scanner_.copy(next);
         skipLineComment();
     } else if (next == '*') {
-        scanner_.copy(next);
         if (inAction)
             scanTypechecking();
         else
@@ -80,27 +76,23 @@ void ScanMode::skipLiteral(int quote) {
             throw common::LexicalError(scanner_.line(), messages::endOfFileInLiteral);
         if (ch == quote) return;
         // A backslash: the next byte is taken literally, whatever it is.
-        ch = scanner_.readAndCopy();
-        if (ch == endOfInput)
+        if (scanner_.read() == endOfInput)
             throw common::LexicalError(scanner_.line(), messages::endOfFileInLiteral);
-        if (ch == '\n') scanner_.countLine();
     }
 }
 
 void ScanMode::skipLineComment() {
     // The end of the input ends the comment like a line feed, and is counted like one.
-    scanner_.copyThrough(lineCommentStops);
-    scanner_.countLine();
+    if (scanner_.copyThrough(lineCommentStops) == endOfInput) scanner_.countEndAsLine();
 }
 
 void ScanMode::skipBlockComment() {
     for (;;) {
         int ch = scanner_.copyThrough(blockCommentStops);
-        while (ch == '*') ch = scanner_.readAndCopy();
+        while (ch == '*') ch = scanner_.read();
         if (ch == endOfInput)
             throw common::LexicalError(scanner_.line(), messages::endOfFileInComment);
         if (ch == '/') return;  // it follows a star
-        if (ch == '\n') scanner_.countLine();
     }
 }
 
@@ -111,14 +103,13 @@ void ScanMode::scanTypechecking() {
         skipBlockComment();
         return;
     }
-    // The "<" is dropped and the "/*" already written is replaced.
-    scanner_.unwrite(2);
-    scanner_.write(tryOpening);
+    // The "/*<" already copied is replaced.
+    scanner_.replaceLast(3, tryOpening);
 
     enum class EndMarker { other, afterGt, afterGtStar };
     EndMarker state = EndMarker::other;
     for (;;) {
-        ch = state == EndMarker::other ? scanner_.copyThrough(typecheckingStops) : scanner_.readAndCopy();
+        ch = state == EndMarker::other ? scanner_.copyThrough(typecheckingStops) : scanner_.read();
         if (ch == endOfInput)
             throw common::LexicalError(scanner_.line(), messages::endOfFileInTypechecking);
         if (ch == '"' || ch == '\'') {
@@ -127,7 +118,6 @@ void ScanMode::scanTypechecking() {
         } else if (ch == '>') {
             state = EndMarker::afterGt;
         } else {
-            if (ch == '\n') scanner_.countLine();
             if (state == EndMarker::afterGt) {
                 state = ch == '*' ? EndMarker::afterGtStar : EndMarker::other;
             } else if (state == EndMarker::afterGtStar) {
@@ -136,9 +126,8 @@ void ScanMode::scanTypechecking() {
             }
         }
     }
-    // ">*/" has been written; replace it.
-    scanner_.unwrite(3);
-    scanner_.write(tryClosing);
+    // ">*/" has been copied; replace it.
+    scanner_.replaceLast(3, tryClosing);
 }
 
 }  // namespace perlan

@@ -13,8 +13,9 @@ namespace perlan {
 namespace {
 
 // Drives the writer with a random mix of single bytes, runs and take-backs of
-// 2 or 3 bytes right after writing them (as the scanner does), for buffers so
-// small that every operation meets a flush, and compares with a plain string.
+// 2 or 3 bytes right after writing them, at the end of a run of any length
+// (as the scanner does), for buffers so small that every operation meets a
+// flush or goes past the buffer, and compares with a plain string.
 TEST(HeldBackWriter, TakesBackBytesAcrossFlushesForEveryBufferSize) {
     for (std::size_t bufferSize = 6; bufferSize <= 20; ++bufferSize) {
         std::mt19937 random(static_cast<unsigned>(bufferSize));
@@ -26,7 +27,7 @@ TEST(HeldBackWriter, TakesBackBytesAcrossFlushesForEveryBufferSize) {
                 char byte = static_cast<char>('a' + step % 26);
                 switch (random() % 4) {
                 case 0:
-                    writer.put(byte);
+                    writer.write(std::string(1, byte));
                     expected += byte;
                     break;
                 case 1: {
@@ -37,11 +38,11 @@ TEST(HeldBackWriter, TakesBackBytesAcrossFlushesForEveryBufferSize) {
                 }
                 default: {
                     std::size_t count = 2 + random() % 2;
-                    std::string marker(count, byte);
-                    writer.write(marker);
+                    std::string run(random() % 40, '.');
+                    writer.write(run + std::string(count, byte));
                     writer.unwrite(count);
                     writer.write(" try { ");
-                    expected += " try { ";
+                    expected += run + " try { ";
                     break;
                 }
                 }
@@ -58,7 +59,7 @@ TEST(HeldBackWriter, RefusesToTakeBackMoreThanItHolds) {
     writer.write("ab");
     EXPECT_THROW(writer.unwrite(3), common::InternalError);
     writer.write("cdefgh");
-    writer.put('i');  // the full buffer goes out but for "fgh"
+    writer.write("i");  // the full buffer goes out but for "fgh"
     EXPECT_THROW(writer.unwrite(4), common::InternalError);
     writer.unwrite(3);
     EXPECT_THROW(writer.unwrite(2), common::InternalError);  // "e" is gone
@@ -86,7 +87,7 @@ TEST(HeldBackWriter, ReportsARefusedWriteWhenTheBufferIsFlushed) {
     std::ostream out(&device);
     HeldBackWriter writer(out, 8);
     writer.write("12345678");
-    EXPECT_NO_THROW(writer.put('9'));  // five bytes go out, within the capacity
+    EXPECT_NO_THROW(writer.write("9"));  // five bytes go out, within the capacity
     EXPECT_THROW(writer.write(std::string(20, 'x')), common::OutputWriteError);
 }
 
