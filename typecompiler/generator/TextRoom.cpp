@@ -43,10 +43,11 @@ void TextRoom::reserve(std::string& text, std::size_t bytes) {
                             text.capacity() + (reinterpret_cast<std::uintptr_t>(text.data()) - page));
     // The allocator has written its bookkeeping into the first small page
     // already, so the first 2 MB would stay small pages: 512 faults per
-    // buffer. Collapsing it once the buffer has shown it grows (settle) took
-    // the other shape from 6,100 to 3,100 page faults and 290 to 220 ms
-    // (CPU, medians of 11 runs); doing it at once would cost up to 2 MB of
-    // memory for each small buffer.
+    // buffer. Collapsing them once the buffer has shown it grows (settle)
+    // took the 10,000-class benchmarks from 5,200 to 2,800 page faults and
+    // 179 to 137 ms (CPU, medians of 11 runs) on the mixed shape, from 980 to
+    // 600 and 57 to 52 ms on the delegation-heavy one; doing it at once
+    // would cost up to 2 MB of memory for each small buffer.
     head_ = page % hugePage == 0 ? page : 0;
 }
 
