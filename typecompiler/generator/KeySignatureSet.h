@@ -17,7 +17,10 @@ class Method;
 /// comparison of the key's bytes. The keys' texts live in one shared string.
 ///
 /// On the benchmark's 10,000-class specifications the ordered sets of strings
-/// this replaces spent about a seventh of Vastor's instructions comparing keys.
+/// this replaces spent about a seventh of Vastor's instructions comparing
+/// keys; with these sets (and the writers' texts appended in place) Vastor
+/// ran 1,064 instead of 1,518 million instructions on the mixed shape and 575
+/// instead of 702 million on the delegation-heavy one.
 class KeySignatureSet {
 public:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
