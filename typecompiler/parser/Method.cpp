@@ -12,6 +12,24 @@ Method::Method(std::string name, std::string resultType, std::vector<Parameter> 
       name_(std::move(name)),
       resultType_(std::move(resultType)),
       parameters_(std::move(parameters)) {
+    computeKey();
+}
+
+void Method::assign(std::string_view name, std::string_view resultType, std::span<const Parameter> parameters,
+                    std::string_view body) {
+    modifier_.clear();
+    body_.assign(body);
+    name_.assign(name);
+    resultType_.assign(resultType);
+    parameters_.resize(parameters.size());
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        parameters_[i].type.assign(parameters[i].type);
+        parameters_[i].name.assign(parameters[i].name);
+    }
+    computeKey();
+}
+
+void Method::computeKey() {
     std::size_t length = name_.size() + 3;
     for (const Parameter& parameter : parameters_) length += parameter.type.size() + 2;
     keySignature_.reserve(length);

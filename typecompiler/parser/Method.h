@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,12 @@ public:
     /// TypeException {\n" and "\n\t}\n\n".
     void writeHead(std::string& out, std::string_view modifier) const;
     static void writeTail(std::string& out) { out += "\n\t}\n\n"; }
+
+    /// Makes this record a plain Method with these fields (no modifier),
+    /// keeping the room its texts had: for a reader that builds one method
+    /// after another without allocating for each.
+    void assign(std::string_view name, std::string_view resultType, std::span<const Parameter> parameters,
+                std::string_view body);
 
     virtual ~Method() = default;
     Method(const Method&) = default;
@@ -65,6 +72,8 @@ public:
     void appendFullSignature(std::string& out) const;
 
 protected:
+    /// Computes keySignature_ and keyHash_ from the name and parameters.
+    void computeKey();
     void appendParameterList(std::string& out) const;
     static void appendModifier(std::string& out, std::string_view modifier);
     /// " name (parameters)" followed by tail.

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <istream>
 #include <string>
-#include <utility>
 
 #include "common/ByteReader.h"
 
@@ -44,14 +43,6 @@ public:
     /// The text of the last identifier, keyword, method body or code block;
     /// other tokens leave it as it was.
     const std::string& text() const { return text_; }
-
-    /// Hands the token text over to the caller, leaving it empty: a text
-    /// that is kept (a method's name, body, ...) is then not copied.
-    std::string takeText() {
-        std::string taken = std::move(text_);
-        text_.clear();
-        return taken;
-    }
 
 private:
     friend class ScannerState;
