@@ -34,9 +34,9 @@ public:
     void writeHead(std::string& out, std::string_view modifier) const;
     static void writeTail(std::string& out) { out += "\n\t}\n\n"; }
 
-    /// Makes this record a plain Method with these fields (no modifier),
-    /// keeping the room its texts had: for a reader that builds one method
-    /// after another without allocating for each.
+    /// Gives this record these fields and no modifier, keeping the room its
+    /// texts had: for a reader that builds one method after another without
+    /// allocating for each.
     void assign(std::string_view name, std::string_view resultType, std::span<const Parameter> parameters,
                 std::string_view body);
 
@@ -60,9 +60,9 @@ public:
     /// "int, String"; empty without parameters.
     std::string typeList() const;
     /// "f (int, String)": the identity of a method in every override rule.
-    /// Computed once, at construction.
+    /// Computed with the fields, by the constructor or assign.
     const std::string& keySignature() const { return keySignature_; }
-    /// hashKey(keySignature()), computed once, at construction.
+    /// hashKey(keySignature()), computed with it.
     std::uint64_t keyHash() const { return keyHash_; }
     /// The hash by which the writers look key signatures up.
     static std::uint64_t hashKey(std::string_view key);
@@ -72,14 +72,15 @@ public:
     void appendFullSignature(std::string& out) const;
 
 protected:
-    /// Computes keySignature_ and keyHash_ from the name and parameters.
-    void computeKey();
     void appendParameterList(std::string& out) const;
     static void appendModifier(std::string& out, std::string_view modifier);
     /// " name (parameters)" followed by tail.
     void appendNameAndParameters(std::string& out, const char* tail) const;
 
 private:
+    /// Computes keySignature_ and keyHash_ from the name and parameters.
+    void computeKey();
+
     std::string modifier_;
     std::string body_;
     std::string name_;
