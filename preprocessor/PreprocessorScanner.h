@@ -18,12 +18,11 @@ class ScanMode;
 /// parser only the tokens that the current mode looks for. It refers to both
 /// streams and owns neither.
 ///
-/// Everything read is copied unless it is put back or taken back. The copy
-/// is made by spans: the bytes read since the last span was written stay in
-/// the input buffer and go to the output in one piece when the buffer is
-/// refilled or the scanner writes text of its own. Line feeds are counted the
-/// same way, per span, only when a line number is asked for or the buffer is
-/// refilled.
+/// Everything read is copied unless it is put back or replaced. The copy is
+/// made by spans: the bytes read since the last span was written stay in the
+/// input buffer and go to the output in one piece when the buffer is refilled
+/// or the scanner writes a text of its own. Line feeds are counted per buffer
+/// too, when it is refilled or a line number is asked for.
 class PreprocessorScanner {
 public:
     static constexpr int endOfInput = -1;
