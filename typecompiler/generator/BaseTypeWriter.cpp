@@ -27,17 +27,25 @@ constexpr std::string_view kPromotionSearch =
     "\t\t}\n"
     "\t\treturn null;";
 
-void storeUnder(std::map<std::string, Method>& group, Method method) {
-    std::string key = method.keySignature();
-    group.emplace(std::move(key), std::move(method));
-}
-
-void storeUnder(std::map<std::string, std::unique_ptr<Method>>& group, std::unique_ptr<Method> method) {
-    std::string key = method->keySignature();
-    group.emplace(std::move(key), std::move(method));
-}
-
 }  // namespace
+
+void BaseTypeWriter::addSafeCall(Method method) {
+    if (!safeCallKeys_.insert(method).inserted) return;
+    safeCalls_.push_back(SafeCall{std::make_unique<Method>(std::move(method))});
+}
+
+void BaseTypeWriter::addSafeCallFallback(const Method& method) {
+    if (!safeCallKeys_.insert(method).inserted) return;
+    SafeCall fallback;
+    fallback.textBegin = safeCallText_.size();
+    method.writeHead(safeCallText_, "");
+    safeCallText_ += "\t\tthrow new TypeException (\"operation ";
+    method.appendFullSignature(safeCallText_);
+    safeCallText_ += " not available for class \"+ getType());\n";
+    Method::writeTail(safeCallText_);
+    fallback.textEnd = safeCallText_.size();
+    safeCalls_.push_back(std::move(fallback));
+}
 
 BaseTypeWriter::BaseTypeWriter(const int& line, const std::string& currentClass)
     : line_(line), currentClass_(currentClass) {
@@ -50,74 +58,97 @@ BaseTypeWriter::BaseTypeWriter(const int& line, const std::string& currentClass)
 
     const std::vector<Parameter> typeT{{"Type", "t"}};
     const std::vector<Parameter> intI{{"int", "i"}};
-    storeUnder(safeCallMethods_, Method("equalsTo", "boolean", typeT, "\t\t\treturn t.getType() == getType();"));
-    storeUnder(safeCallMethods_, Method("implicitCast", "Type", typeT, "\t\t// *at The end Of The Parsing"));
-    storeUnder(reservedMethods_, std::make_unique<AbstractMethod>("getName", "String", std::vector<Parameter>{}));
-    storeUnder(reservedMethods_, std::make_unique<AbstractMethod>("getType", "String", std::vector<Parameter>{}));
-    storeUnder(reservedMethods_,
-               std::make_unique<Method>("getTypeField", "Type", intI, "\t\treturn (Type)typeFields.get(i);"));
-    storeUnder(reservedMethods_,
-               std::make_unique<Method>("getDataField", "String", intI, "\t\treturn (String)dataFields.get(i);"));
+    addSafeCall(Method("equalsTo", "boolean", typeT, "\t\t\treturn t.getType() == getType();"));
+    addSafeCall(Method("implicitCast", "Type", typeT, "\t\t// *at The end Of The Parsing"));
+    const auto addReserved = [this](std::unique_ptr<Method> method) {
+        if (reservedKeys_.insert(*method).inserted) reservedMethods_.push_back(std::move(method));
+    };
+    addReserved(std::make_unique<AbstractMethod>("getName", "String", std::vector<Parameter>{}));
+    addReserved(std::make_unique<AbstractMethod>("getType", "String", std::vector<Parameter>{}));
+    addReserved(std::make_unique<Method>("getTypeField", "Type", intI, "\t\treturn (Type)typeFields.get(i);"));
+    addReserved(std::make_unique<Method>("getDataField", "String", intI, "\t\treturn (String)dataFields.get(i);"));
 }
 
 void BaseTypeWriter::addMethod(const Method& method) {
-    const std::string& key = method.keySignature();
-    if (reservedMethods_.contains(key)) {
+    if (reservedKeys_.contains(method)) {
         throw common::SemanticError(line_, messages::reservedAccessor(method.fullSignature()));
     }
     if (currentClass_ != kBaseTypeName) {
-        if (safeCallMethods_.contains(key) || ownMethods_.contains(key)) return;
-        Method fallback(method.name(), method.resultType(), method.parameters(),
-                        "\t\tthrow new TypeException (\"operation " + method.fullSignature() +
-                            " not available for class \"+ getType());\n");
-        safeCallMethods_.emplace(key, std::move(fallback));
+        // A key removed from the safe-call group is one of BaseType's own
+        // methods, so any key the group has met needs nothing more.
+        if (safeCallKeys_.contains(method) || ownKeys_.contains(method)) return;
+        addSafeCallFallback(method);
         return;
     }
-    if (ownMethods_.contains(key)) {
+    if (!ownKeys_.insert(method).inserted) {
         throw common::SemanticError(line_, messages::definedTwiceInBaseType(method.fullSignature()));
     }
-    safeCallMethods_.erase(key);
-    ownMethods_.emplace(key, Method(method));  // a plain copy, whatever its form
+    ownMethods_.emplace_back(method);  // a plain copy, whatever its form
+    const std::size_t safeCall = safeCallKeys_.find(method);
+    if (safeCall != KeySignatureSet::npos) {
+        safeCalls_[safeCall].removed = true;
+        safeCalls_[safeCall].method.reset();
+    }
 }
 
 void BaseTypeWriter::addClassCode(const std::string& text) {
     if (currentClass_ == kBaseTypeName) text_ += text;
 }
 
-void BaseTypeWriter::addChain() { chains_.emplace_back(); }
+void BaseTypeWriter::addChain() {
+    if (chainCount_ > 0) promotionRows_ += " },\n";
+    promotionRows_ += "\t\t\t{ ";
+    ++chainCount_;
+    namesInChain_ = 0;
+}
 
 void BaseTypeWriter::addChainType(const std::string& typeName) {
-    if (chains_.empty()) chains_.emplace_back();
-    chains_.back().push_back(typeName);
+    if (chainCount_ == 0) addChain();
+    if (namesInChain_ > 0) promotionRows_ += ", ";
+    ++namesInChain_;
+    promotionRows_ += '"';
+    promotionRows_ += typeName;
+    promotionRows_ += '"';
 }
 
 void BaseTypeWriter::writePromotions() {
-    auto implicitCast = safeCallMethods_.find(std::string(kImplicitCastKey));
-    if (implicitCast == safeCallMethods_.end()) return;
+    const std::size_t implicitCast = safeCallKeys_.find(kImplicitCastKey, Method::hashKey(kImplicitCastKey));
+    if (implicitCast == KeySignatureSet::npos || !safeCalls_[implicitCast].method) return;
 
     std::string body = "\n\t\tString [][] promotions = {\n";
-    for (std::size_t chain = 0; chain < chains_.size(); ++chain) {
-        const std::vector<std::string>& names = chains_[chain];
-        body += "\t\t\t{ ";
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            if (i > 0) body += ", ";
-            body += '"';
-            body += names[i];
-            body += '"';
-        }
-        body += chain + 1 == chains_.size() ? " }\n" : " },\n";
-    }
+    body += promotionRows_;
+    if (chainCount_ > 0) body += " }\n";
     body += kPromotionSearch;
-    implicitCast->second.setBody(std::move(body));
+    safeCalls_[implicitCast].method->setBody(body);
+}
+
+void BaseTypeWriter::reserve(std::size_t bytes) {
+    JavaWriter::reserve(bytes);
+    safeCallRoom_.reserve(safeCallText_, bytes);
+}
+
+void BaseTypeWriter::settle() {
+    JavaWriter::settle();
+    safeCallRoom_.settle(safeCallText_);
 }
 
 void BaseTypeWriter::close() {
+    // Most of the class is written now, from the throwing defaults.
+    room_.expect(text_, safeCallText_.size());
     text_ += "\t// reserved Methods\n\n";
-    for (const auto& [key, method] : reservedMethods_) method->write(text_);
+    for (const std::size_t i : reservedKeys_.sortedIndices()) reservedMethods_[i]->write(text_);
     text_ += "\t// Methods that asure safe call in polimorphics operations beteween types\n\n";
-    for (const auto& [key, method] : safeCallMethods_) method.write(text_);
+    for (const std::size_t i : safeCallKeys_.sortedIndices()) {
+        const SafeCall& safeCall = safeCalls_[i];
+        if (safeCall.removed) continue;
+        if (safeCall.method)
+            safeCall.method->write(text_);
+        else
+            text_.append(safeCallText_, safeCall.textBegin, safeCall.textEnd - safeCall.textBegin);
+    }
+    std::string().swap(safeCallText_);
     text_ += "\t// Methods defined by user in base class BaseType\n\n";
-    for (const auto& [key, method] : ownMethods_) method.write(text_);
+    for (const std::size_t i : ownKeys_.sortedIndices()) ownMethods_[i].write(text_);
     text_ += "\n}\n";
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <map>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "typecompiler/generator/JavaWriter.h"
+#include "typecompiler/generator/KeySignatureSet.h"
 #include "typecompiler/parser/Method.h"
 
 namespace vastor {
@@ -38,13 +39,42 @@ public:
     /// Writes the three method groups and closes the class.
     void close();
 
+    /// Makes room for the class and, as much again, for the throwing
+    /// defaults kept until close().
+    void reserve(std::size_t bytes) override;
+    void settle() override;
+
 private:
     const int& line_;
     const std::string& currentClass_;
-    std::map<std::string, std::unique_ptr<Method>> reservedMethods_;
-    std::map<std::string, Method> safeCallMethods_;
-    std::map<std::string, Method> ownMethods_;
-    std::vector<std::vector<std::string>> chains_;
+    /// A method of the safe-call group: one of the defaults of every BaseType,
+    /// or the throwing default of a user method, whose text is written at
+    /// once into safeCallText_ (a byte range there) since it never changes.
+    struct SafeCall {
+        std::unique_ptr<Method> method;
+        std::size_t textBegin = 0;
+        std::size_t textEnd = 0;
+        bool removed = false;
+    };
+
+    void addSafeCall(Method method);
+    void addSafeCallFallback(const Method& method);
+
+    // Each group is a set of key signatures with what belongs to each key
+    // under the key's number; close() writes them in key order.
+    KeySignatureSet reservedKeys_;
+    std::vector<std::unique_ptr<Method>> reservedMethods_;
+    KeySignatureSet safeCallKeys_;
+    std::vector<SafeCall> safeCalls_;
+    std::string safeCallText_;
+    TextRoom safeCallRoom_;
+    KeySignatureSet ownKeys_;
+    std::vector<Method> ownMethods_;
+    /// The rows of the promotions table, written as the chains come in:
+    /// '{ "a", "b"' for each chain so far, the last one still open.
+    std::string promotionRows_;
+    std::size_t chainCount_ = 0;
+    std::size_t namesInChain_ = 0;
 };
 
 }  // namespace vastor

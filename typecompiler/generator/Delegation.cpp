@@ -2,8 +2,8 @@
 
 namespace vastor {
 
-std::string delegationBody(const Method& method, std::string_view target) {
-    std::string body = "\t\t";
+void appendDelegationBody(std::string& body, const Method& method, std::string_view target) {
+    body += "\t\t";
     if (method.resultType() != "void") body += "return ";
     body += target;
     body += method.name();
@@ -15,11 +15,12 @@ std::string delegationBody(const Method& method, std::string_view target) {
         body += parameter.name;
     }
     body += ");\n";
-    return body;
 }
 
 void writeDelegation(std::string& out, const Method& method, std::string_view target) {
-    method.writeAsMethod(out, "public", delegationBody(method, target));
+    method.writeHead(out, "public");
+    appendDelegationBody(out, method, target);
+    Method::writeTail(out);
 }
 
 }  // namespace vastor

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "typecompiler/generator/TextRoom.h"
+
 namespace vastor {
 
 class Method;
@@ -30,12 +32,17 @@ public:
     /// Makes room for about `bytes` of text up front, a hint only: a large
     /// buffer then fills without being copied as it grows, in huge pages
     /// where the system offers them.
-    void reserve(std::size_t bytes);
+    virtual void reserve(std::size_t bytes) { room_.reserve(text_, bytes); }
+
+    /// Called between classes, to back a buffer that has grown with huge
+    /// pages from its start.
+    virtual void settle() { room_.settle(text_); }
 
 protected:
     JavaWriter() = default;
 
     std::string text_;
+    TextRoom room_;
 };
 
 }  // namespace vastor

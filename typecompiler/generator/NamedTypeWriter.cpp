@@ -19,7 +19,7 @@ NamedTypeWriter::NamedTypeWriter(const int& line) : line_(line) {
 }
 
 void NamedTypeWriter::addMethod(const Method& method) {
-    if (!delegated_.insert(method.keySignature()).second) return;
+    if (!delegated_.insert(method).inserted) return;
     writeDelegation(text_, method, "getTypeField(0).");
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <set>
 #include <string>
 
 #include "typecompiler/generator/JavaWriter.h"
+#include "typecompiler/generator/KeySignatureSet.h"
 
 namespace vastor {
 
@@ -23,7 +23,7 @@ public:
 
 private:
     [[maybe_unused]] const int& line_;
-    std::set<std::string> delegated_;
+    KeySignatureSet delegated_;
 };
 
 }  // namespace vastor

@@ -98,14 +98,15 @@ TypeWriter::TypeWriter(const int& line, const std::string& currentClass, std::st
 
 void TypeWriter::addGeneratedMethod(std::unique_ptr<Method> method) {
     method->write(text_);
-    std::string key = method->keySignature();
-    generatedMethods_.emplace(std::move(key), std::move(method));
+    if (keys_.insert(*method).inserted) roles_.push_back(Role::generated);
+    generatedMethods_.push_back(std::move(method));
 }
 
 void TypeWriter::writeHeader(const std::string& preamble) {
     // Type delegates these two in its fixed head.
-    typeHandled_.insert("implicitCast (Type)");
-    typeHandled_.insert("equalsTo (Type)");
+    for (const std::string_view key : {"implicitCast (Type)", "equalsTo (Type)"}) {
+        if (keys_.insert(key).inserted) roles_.push_back(Role::typeHandled);
+    }
 
     text_ += "// * Preamble\n";
     text_ += preamble;
@@ -134,21 +135,30 @@ void TypeWriter::writeHeader(const std::string& preamble) {
 }
 
 void TypeWriter::addMethod(const Method& method) {
-    const std::string& key = method.keySignature();
-    if (delegated_.contains(key)) return;
-    if (typeHandled_.contains(key)) {
-        notices_ << messages::definitionOf(currentClass_, method.fullSignature());
-        notices_.flush();
+    const auto [index, inserted] = keys_.insert(method);
+    if (inserted) {
+        roles_.push_back(Role::delegated);
+        writeDelegation(text_, method, "type.");
         return;
     }
-    if (generatedMethods_.contains(key)) {
-        throw common::SemanticError(line_, messages::reservedForType(method.fullSignature()));
+    switch (roles_[index]) {
+        case Role::delegated:
+            return;
+        case Role::typeHandled:
+            notices_ << messages::definitionOf(currentClass_, method.fullSignature());
+            notices_.flush();
+            return;
+        case Role::generated:
+            throw common::SemanticError(line_, messages::reservedForType(method.fullSignature()));
     }
-    delegated_.insert(key);
-    writeDelegation(text_, method, "type.");
 }
 
-void TypeWriter::writeTypeStrings(const std::set<std::string>& promotedTypes) {
+void TypeWriter::writeTypeStrings(const std::set<std::string>& promotedTypes) { writeNames(promotedTypes); }
+
+void TypeWriter::writeSortedTypeStrings(std::span<const std::string> promotedTypes) { writeNames(promotedTypes); }
+
+template <typename Names>
+void TypeWriter::writeNames(const Names& promotedTypes) {
     text_ += "\tprivate static String[] typeStrings = { ";
     bool first = true;
     for (const std::string& name : promotedTypes) {

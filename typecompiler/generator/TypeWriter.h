@@ -1,12 +1,15 @@
 #pragma once
 
-#include <map>
+#include <cstdint>
 #include <memory>
 #include <ostream>
 #include <set>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "typecompiler/generator/JavaWriter.h"
+#include "typecompiler/generator/KeySignatureSet.h"
 #include "typecompiler/parser/Method.h"
 
 namespace vastor {
@@ -34,16 +37,24 @@ public:
     /// Closes the class with the array of predefined type names (all of
     /// promotedTypes but "BaseType", in the set's order).
     void writeTypeStrings(const std::set<std::string>& promotedTypes);
+    /// The same, for names already in ascending byte order without repeats.
+    void writeSortedTypeStrings(std::span<const std::string> promotedTypes);
 
 private:
+    template <typename Names>
+    void writeNames(const Names& promotedTypes);
     void addGeneratedMethod(std::unique_ptr<Method> method);
 
     const int& line_;
     const std::string& currentClass_;
     std::ostream& notices_;
-    std::set<std::string> typeHandled_;
-    std::map<std::string, std::unique_ptr<Method>> generatedMethods_;
-    std::set<std::string> delegated_;
+    /// What class Type does with each key signature it has met.
+    enum class Role : std::uint8_t { typeHandled, generated, delegated };
+    /// Every key signature Type has met, with its role by number: the
+    /// Type-handled ones, the generated ones and the delegated ones.
+    KeySignatureSet keys_;
+    std::vector<Role> roles_;
+    std::vector<std::unique_ptr<Method>> generatedMethods_;
     std::string parserClass_;
 };
 

@@ -39,11 +39,10 @@ void UserClassWriter::addClassCode(const std::string& text) {
 
 void UserClassWriter::addMethod(const Method& method) {
     if (currentClass_ == kBaseTypeName) return;
-    const std::string& key = method.keySignature();
-    if (key == builderKey_) {
+    if (method.keySignature() == builderKey_) {
         throw common::SemanticError(line_, messages::reservedBuilder(method.fullSignature()));
     }
-    if (!classMethodKeys_.insert(key).second) {
+    if (!classMethodKeys_.insert(method).inserted) {
         throw common::SemanticError(line_, messages::definedTwiceInClass(method.fullSignature(), currentClass_));
     }
     method.writeAsMethod(text_, method.modifier(), method.body());  // the plain form, whatever the method's form
@@ -63,7 +62,8 @@ void UserClassWriter::writeConstructorAndBuilder(const std::string& className,
         "\t\tconstructorArguments.fillFields(dataFields, typeFields);\n\n"
         "\t}\n\n";
 
-    std::string body = "\t\tString [] constructorParams = { ";
+    std::string& body = builderBody_;  // keeps its room from class to class
+    body = "\t\tString [] constructorParams = { ";
     for (std::size_t i = 0; i < argumentKinds.size(); ++i) {
         if (i > 0) body += ", ";
         body += '"';
@@ -77,7 +77,7 @@ void UserClassWriter::writeConstructorAndBuilder(const std::string& className,
     body += "\t\treturn new ";
     body += className;
     body += " (e);\n";
-    builder_.setBody(std::move(body));
+    builder_.setBody(body);
     builder_.write(text_);
 }
 

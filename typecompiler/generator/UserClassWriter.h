@@ -1,10 +1,10 @@
 #pragma once
 
-#include <set>
 #include <string>
 #include <vector>
 
 #include "typecompiler/generator/JavaWriter.h"
+#include "typecompiler/generator/KeySignatureSet.h"
 #include "typecompiler/parser/StaticMethod.h"
 
 namespace vastor {
@@ -41,9 +41,10 @@ private:
 
     const int& line_;
     const std::string& currentClass_;
-    std::set<std::string> classMethodKeys_;
+    KeySignatureSet classMethodKeys_;
     /// Written once per class with a body naming that class.
     StaticMethod builder_;
+    std::string builderBody_;
     std::string builderKey_;
 };
 

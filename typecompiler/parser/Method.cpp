@@ -1,5 +1,6 @@
 #include "typecompiler/parser/Method.h"
 
+#include <cstring>
 #include <utility>
 
 namespace vastor {
@@ -11,10 +12,61 @@ Method::Method(std::string name, std::string resultType, std::vector<Parameter> 
       name_(std::move(name)),
       resultType_(std::move(resultType)),
       parameters_(std::move(parameters)) {
+    computeKey();
+}
+
+void Method::assign(std::string_view name, std::string_view resultType, std::span<const Parameter> parameters,
+                    std::string_view body) {
+    modifier_.clear();
+    body_.assign(body);
+    name_.assign(name);
+    resultType_.assign(resultType);
+    parameters_.resize(parameters.size());
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        parameters_[i].type.assign(parameters[i].type);
+        parameters_[i].name.assign(parameters[i].name);
+    }
+    computeKey();
+}
+
+void Method::computeKey() {
+    std::size_t length = name_.size() + 3;
+    for (const Parameter& parameter : parameters_) length += parameter.type.size() + 2;
+    keySignature_.reserve(length);
     keySignature_ = name_;
     keySignature_ += " (";
-    keySignature_ += typeList();
+    bool first = true;
+    for (const Parameter& parameter : parameters_) {
+        if (!first) keySignature_ += ", ";
+        first = false;
+        keySignature_ += parameter.type;
+    }
     keySignature_ += ')';
+    keyHash_ = hashKey(keySignature_);
+}
+
+std::uint64_t Method::hashKey(std::string_view key) {
+    // Eight bytes at a time, each word mixed in by a multiplication; the
+    // value depends on the byte order of the machine, which only changes
+    // where keys lie in the writers' tables.
+    std::uint64_t hash = 0x9E3779B97F4A7C15u ^ key.size();
+    const char* bytes = key.data();
+    std::size_t left = key.size();
+    for (; left >= 8; left -= 8, bytes += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes, 8);
+        hash = (hash ^ word) * 0xFF51AFD7ED558CCDu;
+        hash ^= hash >> 32;
+    }
+    if (left > 0) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes, left);
+        hash = (hash ^ word) * 0xFF51AFD7ED558CCDu;
+    }
+    hash ^= hash >> 29;
+    hash *= 0xC4CEB9FE1A85EC53u;
+    hash ^= hash >> 32;
+    return hash;
 }
 
 void Method::appendParameterList(std::string& out) const {
@@ -46,11 +98,15 @@ void Method::appendNameAndParameters(std::string& out, const char* tail) const {
 void Method::write(std::string& out) const { writeAsMethod(out, modifier_, body_); }
 
 void Method::writeAsMethod(std::string& out, std::string_view modifier, std::string_view body) const {
+    writeHead(out, modifier);
+    out += body;
+    writeTail(out);
+}
+
+void Method::writeHead(std::string& out, std::string_view modifier) const {
     out += '\t';
     appendModifier(out, modifier);
     appendNameAndParameters(out, ") throws TypeException {\n");
-    out += body;
-    out += "\n\t}\n\n";
 }
 
 std::string Method::parameterList() const {
@@ -71,10 +127,15 @@ std::string Method::typeList() const {
 }
 
 std::string Method::fullSignature() const {
-    std::string signature = resultType_;
-    signature += ' ';
-    signature += keySignature();
+    std::string signature;
+    appendFullSignature(signature);
     return signature;
+}
+
+void Method::appendFullSignature(std::string& out) const {
+    out += resultType_;
+    out += ' ';
+    out += keySignature_;
 }
 
 }  // namespace vastor

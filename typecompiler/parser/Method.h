@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +28,17 @@ public:
     /// Appends the plain form of this method (as write does for a Method)
     /// with the given modifier and body in place of its own.
     void writeAsMethod(std::string& out, std::string_view modifier, std::string_view body) const;
+    /// The parts of writeAsMethod around the body, for writers that append
+    /// a body piece by piece: "\t[modifier ]result name (parameters) throws
+    /// TypeException {\n" and "\n\t}\n\n".
+    void writeHead(std::string& out, std::string_view modifier) const;
+    static void writeTail(std::string& out) { out += "\n\t}\n\n"; }
+
+    /// Gives this record these fields and no modifier, keeping the room its
+    /// texts had: for a reader that builds one method after another without
+    /// allocating for each.
+    void assign(std::string_view name, std::string_view resultType, std::span<const Parameter> parameters,
+                std::string_view body);
 
     virtual ~Method() = default;
     Method(const Method&) = default;
@@ -39,17 +52,24 @@ public:
     const std::string& resultType() const { return resultType_; }
     const std::vector<Parameter>& parameters() const { return parameters_; }
 
-    void setBody(std::string body) { body_ = std::move(body); }
+    /// Replaces the body; the record keeps the room it had.
+    void setBody(std::string_view body) { body_.assign(body); }
 
     /// "int a, String b"; empty without parameters.
     std::string parameterList() const;
     /// "int, String"; empty without parameters.
     std::string typeList() const;
     /// "f (int, String)": the identity of a method in every override rule.
-    /// Computed once, at construction.
+    /// Computed with the fields, by the constructor or assign.
     const std::string& keySignature() const { return keySignature_; }
+    /// hashKey(keySignature()), computed with it.
+    std::uint64_t keyHash() const { return keyHash_; }
+    /// The hash by which the writers look key signatures up.
+    static std::uint64_t hashKey(std::string_view key);
     /// "void f (int, String)": used in messages and notes only.
     std::string fullSignature() const;
+    /// Appends fullSignature() to out.
+    void appendFullSignature(std::string& out) const;
 
 protected:
     void appendParameterList(std::string& out) const;
@@ -58,12 +78,16 @@ protected:
     void appendNameAndParameters(std::string& out, const char* tail) const;
 
 private:
+    /// Computes keySignature_ and keyHash_ from the name and parameters.
+    void computeKey();
+
     std::string modifier_;
     std::string body_;
     std::string name_;
     std::string resultType_;
     std::vector<Parameter> parameters_;
     std::string keySignature_;
+    std::uint64_t keyHash_;
 };
 
 }  // namespace vastor

@@ -34,6 +34,7 @@ SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable&
       methodBodyState_(scanner_),
       topLevelState_(scanner_),
       embeddedCodeState_(scanner_),
+      method_({}, {}, {}, {}),
       classTable_(scanner_.line(), teParserClassOf(configuration), notices) {
     if (!file_.is_open()) throw common::OutputOpenError(messages::cannotCreateTypeJava);
     writeTypeExceptionFile();
@@ -50,6 +51,7 @@ SpecificationParser::SpecificationParser(std::istream& input, std::ostream& outp
       methodBodyState_(scanner_),
       topLevelState_(scanner_),
       embeddedCodeState_(scanner_),
+      method_({}, {}, {}, {}),
       classTable_(scanner_.line(), teParserClassOf(configuration), notices) {
     writeTypeExceptionFile();
     scanner_.setState(topLevelState_);
@@ -177,7 +179,7 @@ void SpecificationParser::parseMethodDefinition() {
     methodName_ = scanner_.text();
     nextCheck('(', messages::parametersOpeningExpected);
     advance();
-    methodParameters_.clear();
+    parameterCount_ = 0;
     if (parseParameter()) {
         while (scanner_.token() == ',') {
             advance();
@@ -188,19 +190,21 @@ void SpecificationParser::parseMethodDefinition() {
     nextCheck('{', messages::bodyOpeningExpected);
     scanner_.setState(methodBodyState_);
     nextCheck(METHOD_BODY, messages::methodBodyExpected);
-    methodBody_ = scanner_.text();
-    // The scratch fields are refilled for every method, so the record may take them over.
-    classTable_.addMethod(Method(std::move(methodName_), std::move(methodResultType_), std::move(methodParameters_),
-                                 std::move(methodBody_)));
+    method_.assign(methodName_, methodResultType_, std::span(methodParameters_.data(), parameterCount_),
+                   scanner_.text());
+    classTable_.addMethod(method_);
     scanner_.setState(classBodyState_);
     advance();
 }
 
 bool SpecificationParser::parseParameter() {
     if (scanner_.token() != IDENTIFIER) return false;
-    std::string type = scanner_.text();
+    if (parameterCount_ == methodParameters_.size()) methodParameters_.emplace_back();
+    Parameter& parameter = methodParameters_[parameterCount_];
+    parameter.type = scanner_.text();
     nextCheck(IDENTIFIER, messages::parameterNameExpected);
-    methodParameters_.push_back(Parameter{std::move(type), scanner_.text()});
+    parameter.name = scanner_.text();
+    ++parameterCount_;
     advance();
     return true;
 }

@@ -17,7 +17,9 @@ constexpr common::StopSet codeStops("\"'/{}");
 
 int MethodBodyState::nextToken() {
     std::size_t depth = 1;  // the opening brace has been read already
-    std::string body;
+    // Built in the token text itself, which keeps its room from one body to the next.
+    std::string& body = text();
+    body.clear();
     for (;;) {
         appendRun(body, codeStops);
         const int c = readInto(&body);
@@ -30,7 +32,6 @@ int MethodBodyState::nextToken() {
             ++depth;
         } else if (c == '}' && --depth == 0) {
             body.pop_back();
-            setText(std::move(body));
             return METHOD_BODY;
         }
         if (!complete) throw common::LexicalError(line(), messages::endOfInputInMethodBody);

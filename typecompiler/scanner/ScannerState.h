@@ -64,6 +64,8 @@ protected:
     }
 
     void setText(std::string&& text) { scanner_.text_ = std::move(text); }
+    /// The token text, for a state that builds it in place.
+    std::string& text() { return scanner_.text_; }
 
     /// read(), appending the byte to text when text is given.
     int readInto(std::string* text) {

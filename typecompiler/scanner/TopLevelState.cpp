@@ -62,7 +62,10 @@ constexpr common::StopSet identifierEnd(std::string_view(notInIdentifier.data(),
 }  // namespace
 
 int TopLevelState::readIdentifier(char first) {
-    std::string word(1, first);
+    // Built in the token text itself, which keeps its room from one
+    // identifier to the next unless the parser took it.
+    std::string& word = text();
+    word.assign(1, first);
     // Whole runs of the buffer at once; a byte at a time where it is refilled.
     for (;;) {
         appendRun(word, identifierEnd);
@@ -74,9 +77,12 @@ int TopLevelState::readIdentifier(char first) {
         }
         word.push_back(static_cast<char>(c));
     }
-    const int kind = word == "Types" ? TYPES : word == "class" ? CLASS : IDENTIFIER;
-    setText(std::move(word));
-    return kind;
+    using namespace std::string_view_literals;
+    if (word.size() == 5) {
+        if (word == "Types"sv) return TYPES;
+        if (word == "class"sv) return CLASS;
+    }
+    return IDENTIFIER;
 }
 
 }  // namespace vastor

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace common {
+
+/// Asks the system to back the 2 MB page that starts at begin (a 2 MB
+/// boundary inside memory the caller owns) with one huge page at once,
+/// moving what was already written there. A hint: where the system offers
+/// no such thing (or is not Linux) it does nothing.
+void collapseHugePage(void* begin);
+
+}  // namespace common
