@@ -9,4 +9,9 @@ namespace common {
 /// offers no such thing (or is not Linux) it does nothing.
 void adviseHugePages(void* begin, std::size_t bytes);
 
+/// Asks the system to back the 2 MB page that starts at begin (a 2 MB
+/// boundary inside memory the caller owns) with one huge page at once,
+/// moving what was already written there. A hint, like adviseHugePages.
+void collapseHugePage(void* begin);
+
 }  // namespace common

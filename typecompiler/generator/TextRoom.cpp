@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include "common/HugePageCollapse.h"
 #include "common/HugePages.h"
 
 namespace vastor {
