@@ -1,6 +1,6 @@
 #include "typecompiler/parser/Method.h"
 
-#include <cstring>
+#include <functional>
 #include <utility>
 
 namespace vastor {
@@ -45,29 +45,7 @@ void Method::computeKey() {
     keyHash_ = hashKey(keySignature_);
 }
 
-std::uint64_t Method::hashKey(std::string_view key) {
-    // Eight bytes at a time, each word mixed in by a multiplication; the
-    // value depends on the byte order of the machine, which only changes
-    // where keys lie in the writers' tables.
-    std::uint64_t hash = 0x9E3779B97F4A7C15u ^ key.size();
-    const char* bytes = key.data();
-    std::size_t left = key.size();
-    for (; left >= 8; left -= 8, bytes += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes, 8);
-        hash = (hash ^ word) * 0xFF51AFD7ED558CCDu;
-        hash ^= hash >> 32;
-    }
-    if (left > 0) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes, left);
-        hash = (hash ^ word) * 0xFF51AFD7ED558CCDu;
-    }
-    hash ^= hash >> 29;
-    hash *= 0xC4CEB9FE1A85EC53u;
-    hash ^= hash >> 32;
-    return hash;
-}
+std::uint64_t Method::hashKey(std::string_view key) { return std::hash<std::string_view>{}(key); }
 
 void Method::appendParameterList(std::string& out) const {
     bool first = true;
