@@ -17,8 +17,7 @@ public:
     /// What get() returns when no byte is left.
     static constexpr int endOfInput = -1;
 
-    explicit ByteReader(std::istream& in, std::size_t bufferSize = defaultBufferSize)
-        : in_(in), buffer_(bufferSize) {}
+    explicit ByteReader(std::istream& in, std::size_t bufferSize = defaultBufferSize) : in_(in), buffer_(bufferSize) {}
 
     /// The next byte (0 to 255), or endOfInput at the end of the input.
     /// Raises InputReadError when the stream fails to read.
@@ -33,9 +32,7 @@ public:
 
     /// The bytes already buffered and not yet read, for callers that consume
     /// runs of bytes at once; empty when the buffer is used up (get() refills it).
-    std::string_view buffered() const {
-        return {buffer_.data() + position_, filled_ - position_};
-    }
+    std::string_view buffered() const { return {buffer_.data() + position_, filled_ - position_}; }
 
     /// Marks the first `count` bytes of buffered() as read.
     void skip(std::size_t count) { position_ += count; }

@@ -47,12 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string grammar(reinterpret_cast<const char*>(data), size);
     const Outcome outcome = preprocess(grammar, 1);
     const Outcome other = preprocess(grammar, 2 + size % 61);
-    fuzzCheck(outcome.output == other.output && outcome.error == other.error,
-              "the buffer size changes nothing", outcome.error + " / " + other.error);
+    fuzzCheck(outcome.output == other.output && outcome.error == other.error, "the buffer size changes nothing",
+              outcome.error + " / " + other.error);
 
     const bool mayRewrite = grammar.find("/*<") != std::string::npos;
     if (outcome.error.empty()) {
-        if (!mayRewrite) fuzzCheck(outcome.output == grammar, "a grammar without typechecking blocks is copied unchanged");
+        if (!mayRewrite)
+            fuzzCheck(outcome.output == grammar, "a grammar without typechecking blocks is copied unchanged");
         return 0;
     }
     long line = errorLine(outcome.error, "Scanner error");
@@ -61,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const long lineFeeds = static_cast<long>(std::count(grammar.begin(), grammar.end(), '\n'));
     fuzzCheck(line >= 1 && line <= lineFeeds + 2, "the error's line lies within the input", outcome.error);
     if (!mayRewrite)
-        fuzzCheck(outcome.output.size() <= grammar.size() && grammar.compare(0, outcome.output.size(), outcome.output) == 0,
-                  "after an error the output is a prefix of the input", outcome.error);
+        fuzzCheck(
+            outcome.output.size() <= grammar.size() && grammar.compare(0, outcome.output.size(), outcome.output) == 0,
+            "after an error the output is a prefix of the input", outcome.error);
     return 0;
 }

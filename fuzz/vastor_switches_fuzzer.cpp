@@ -35,8 +35,8 @@ std::vector<std::string> splitArguments(const std::string& bytes) {
 }
 
 void checkWarnings(const std::string& warnings) {
-    static const std::set<std::string> keys = {"API",       "BASEERROR", "INPUTFILE", "LANGUAGE",
-                                               "LanguageJavaSwitch", "OUTHEADER", "OUTIMPL", "TEParser"};
+    static const std::set<std::string> keys = {"API",       "BASEERROR", "INPUTFILE", "LANGUAGE", "LanguageJavaSwitch",
+                                               "OUTHEADER", "OUTIMPL",   "TEParser"};
     const std::string prefix = "Vastor Switch Warning: Overriding existing switch ";
     std::istringstream lines(warnings);
     std::string line;
@@ -50,8 +50,7 @@ void checkWarnings(const std::string& warnings) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::vector<std::string> arguments =
-        splitArguments(std::string(reinterpret_cast<const char*>(data), size));
+    const std::vector<std::string> arguments = splitArguments(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream warnings;
     try {
         vastor::SwitchTable table(warnings);

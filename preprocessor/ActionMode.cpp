@@ -17,23 +17,15 @@ int ActionMode::scan() {
     for (;;) {
         int ch = scanner_.copyThrough(watched);
         switch (ch) {
-        case PreprocessorScanner::endOfInput:
-            return END_OF_INPUT;
+        case PreprocessorScanner::endOfInput: return END_OF_INPUT;
         case '"':
-        case '\'':
-            skipLiteral(ch);
-            break;
-        case '/':
-            scanAfterSlash(true);
-            break;
-        case '{':
-            ++depth;
-            break;
+        case '\'': skipLiteral(ch); break;
+        case '/': scanAfterSlash(true); break;
+        case '{': ++depth; break;
         case '}':
             if (--depth == 0) return '}';
             break;
-        default:
-            break;
+        default: break;
         }
     }
 }

@@ -20,8 +20,7 @@ int reportWriteFailure(std::ostream& err, const std::string& outputName) {
     return exitStatus::errorReported;
 }
 
-int translate(std::istream& input, std::ofstream& output, const std::string& outputName,
-              std::ostream& err) {
+int translate(std::istream& input, std::ofstream& output, const std::string& outputName, std::ostream& err) {
     try {
         PreprocessorParser parser(input, output);
         parser.parse();

@@ -23,8 +23,7 @@ void PreprocessorParser::parse() {
         // Keep what was copied up to the error; the error itself is what gets reported.
         try {
             scanner_.finishOutput();
-        } catch (const common::OutputWriteError&) {
-        }
+        } catch (const common::OutputWriteError&) {}
         throw;
     }
     scanner_.finishOutput();

@@ -15,15 +15,14 @@ PreprocessorScanner::PreprocessorScanner(std::istream& in, std::ostream& out, st
     : in_(in), input_(std::max<std::size_t>(bufferBytes, 1)), output_(out, bufferBytes) {}
 
 int PreprocessorScanner::advance() {
-    if (mode_ == nullptr)
-        throw common::InternalError("PreprocessorScanner", __LINE__, messages::advanceWithoutMode);
+    if (mode_ == nullptr) throw common::InternalError("PreprocessorScanner", __LINE__, messages::advanceWithoutMode);
     currentToken_ = mode_->scan();
     return currentToken_;
 }
 
 int PreprocessorScanner::line() const {
-    const std::uint64_t lines = 1 + lineFeedsBefore_ + endsCountedAsLines_ +
-                                common::countLineFeeds(input_.data(), input_.data() + position_);
+    const std::uint64_t lines =
+        1 + lineFeedsBefore_ + endsCountedAsLines_ + common::countLineFeeds(input_.data(), input_.data() + position_);
     return lines > INT_MAX ? INT_MAX : static_cast<int>(lines);
 }
 

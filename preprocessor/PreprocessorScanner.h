@@ -112,9 +112,9 @@ private:
     ScanMode* mode_ = nullptr;
     std::istream& in_;
     common::ByteBuffer input_;
-    std::size_t position_ = 0;   // next byte to read
-    std::size_t filled_ = 0;     // end of the bytes in the buffer
-    std::size_t spanStart_ = 0;  // first byte read and not yet written
+    std::size_t position_ = 0;           // next byte to read
+    std::size_t filled_ = 0;             // end of the bytes in the buffer
+    std::size_t spanStart_ = 0;          // first byte read and not yet written
     std::uint64_t lineFeedsBefore_ = 0;  // in the buffers already refilled
     std::uint64_t endsCountedAsLines_ = 0;
     HeldBackWriter output_;

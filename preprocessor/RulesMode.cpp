@@ -16,8 +16,7 @@ constexpr common::StopSet watched("\"'/%{}");
 int RulesMode::scan() {
     for (;;) {
         int token = nextToken(watched);
-        if (token == '{' || token == '}' || token == PERCENT_PERCENT || token == END_OF_INPUT)
-            return token;
+        if (token == '{' || token == '}' || token == PERCENT_PERCENT || token == END_OF_INPUT) return token;
     }
 }
 

@@ -30,12 +30,9 @@ int ScanMode::nextToken(const common::StopSet& watched) {
     for (;;) {
         int ch = scanner_.copyThrough(watched);
         switch (ch) {
-        case endOfInput:
-            return END_OF_INPUT;
+        case endOfInput: return END_OF_INPUT;
         case '"':
-        case '\'':
-            skipLiteral(ch);
-            break;
+        case '\'': skipLiteral(ch); break;
         case '%': {
             int next = scanner_.read();
             if (next == endOfInput) break;
@@ -44,11 +41,8 @@ int ScanMode::nextToken(const common::StopSet& watched) {
             scanner_.putBack();
             break;
         }
-        case '/':
-            scanAfterSlash(false);
-            break;
-        default:
-            return ch;
+        case '/': scanAfterSlash(false); break;
+        default: return ch;
         }
     }
 }
@@ -72,12 +66,10 @@ void ScanMode::skipLiteral(int quote) {
     const common::StopSet& stops = quote == '"' ? doubleQuotedStops : singleQuotedStops;
     for (;;) {
         int ch = scanner_.copyThrough(stops);
-        if (ch == endOfInput)
-            throw common::LexicalError(scanner_.line(), messages::endOfFileInLiteral);
+        if (ch == endOfInput) throw common::LexicalError(scanner_.line(), messages::endOfFileInLiteral);
         if (ch == quote) return;
         // A backslash: the next byte is taken literally, whatever it is.
-        if (scanner_.read() == endOfInput)
-            throw common::LexicalError(scanner_.line(), messages::endOfFileInLiteral);
+        if (scanner_.read() == endOfInput) throw common::LexicalError(scanner_.line(), messages::endOfFileInLiteral);
     }
 }
 
@@ -90,8 +82,7 @@ void ScanMode::skipBlockComment() {
     for (;;) {
         int ch = scanner_.copyThrough(blockCommentStops);
         while (ch == '*') ch = scanner_.read();
-        if (ch == endOfInput)
-            throw common::LexicalError(scanner_.line(), messages::endOfFileInComment);
+        if (ch == endOfInput) throw common::LexicalError(scanner_.line(), messages::endOfFileInComment);
         if (ch == '/') return;  // it follows a star
     }
 }
@@ -110,8 +101,7 @@ void ScanMode::scanTypechecking() {
     EndMarker state = EndMarker::other;
     for (;;) {
         ch = state == EndMarker::other ? scanner_.copyThrough(typecheckingStops) : scanner_.read();
-        if (ch == endOfInput)
-            throw common::LexicalError(scanner_.line(), messages::endOfFileInTypechecking);
+        if (ch == endOfInput) throw common::LexicalError(scanner_.line(), messages::endOfFileInTypechecking);
         if (ch == '"' || ch == '\'') {
             skipLiteral(ch);
             state = EndMarker::other;

@@ -16,8 +16,7 @@ constexpr common::StopSet watched("\"'/%");
 int SectionMode::scan() {
     for (;;) {
         int token = nextToken(watched);
-        if (token == PERCENT_LBRACE || token == PERCENT_RBRACE || token == PERCENT_PERCENT ||
-            token == END_OF_INPUT)
+        if (token == PERCENT_LBRACE || token == PERCENT_RBRACE || token == PERCENT_PERCENT || token == END_OF_INPUT)
             return token;
     }
 }

@@ -55,8 +55,12 @@ inline std::string characterNotAccepted(char c) { return "caracter '" + common::
 inline std::string braceExpectedAfterPercent(char c) {
     return "caracter '" + common::toString(c) + "' no esperado. Se esperaba un '{'";
 }
-inline constexpr const char* endOfInputInClassBody = "fin de fichero alcanzado mientras se le\xED" "a el cuerpo";
-inline constexpr const char* endOfInputInMethodBody = "Fin de fichero Inesperado mientras se le\xED" "a el cuerpo";
+inline constexpr const char* endOfInputInClassBody =
+    "fin de fichero alcanzado mientras se le\xED"
+    "a el cuerpo";
+inline constexpr const char* endOfInputInMethodBody =
+    "Fin de fichero Inesperado mientras se le\xED"
+    "a el cuerpo";
 inline constexpr const char* endOfInputInEmbeddedCode =
     "Fin de fichero inesperado mientras se escaneaba el interior de la clase";
 
@@ -87,7 +91,9 @@ inline constexpr const char* parametersOpeningExpected = "Se esperaba la apertur
 inline constexpr const char* parameterExpected = "Se esperaba un parametro";
 inline constexpr const char* parametersClosingExpected = "Se esperaba el cierre de parametros ')'";
 inline constexpr const char* bodyOpeningExpected = "Se esperaba la apertura del cuerpo '{'";
-inline constexpr const char* methodBodyExpected = "Al leer el cuerpo del m\xE9" "todo";
+inline constexpr const char* methodBodyExpected =
+    "Al leer el cuerpo del m\xE9"
+    "todo";
 inline constexpr const char* parameterNameExpected = "<identifier> missing parameter name";
 
 // Semantic errors and notices.
@@ -104,9 +110,7 @@ inline std::string classNotPromoted(const std::string& name) {
 }
 inline std::string classDefinedTwice(const std::string& name) { return "la clase " + name + " ya ha sido definida"; }
 inline constexpr const char* baseTypeWithArguments = "BaseType can not have arguments";
-inline std::string reservedAccessor(const std::string& signature) {
-    return "Can not override method " + signature;
-}
+inline std::string reservedAccessor(const std::string& signature) { return "Can not override method " + signature; }
 inline std::string definedTwiceInClass(const std::string& signature, const std::string& className) {
     return "method " + signature + " have alreadey been overriden in class " + className;
 }

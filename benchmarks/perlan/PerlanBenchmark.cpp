@@ -13,9 +13,9 @@
 // usage: perlan_benchmark [megabytes] [runs] [path-to-Perlan]
 //        perlan_benchmark --grammar <megabytes> <file> [dense]   (only writes one, for profiling)
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -42,6 +42,7 @@ struct RunResult {
     int status = -1;
 };
 
+// clang-format off
 // One rule with a few actions: literals with escapes and quotes, comments of
 // both kinds, nested braces and a typechecking block spanning lines.
 std::string mixedRule(long index) {
@@ -69,6 +70,7 @@ std::string denseRule(long index) {
            "   | t { $$ = \"t\" + $1; char c = 't'; /* term */ /*< $$.type = $1.type; >*/ }\n"
            "   ;\n";
 }
+// clang-format on
 
 std::string trailerLine(long index) {
     return "    private static final String MESSAGE_" + std::to_string(index) +
@@ -144,8 +146,8 @@ Spread spread(const std::vector<double>& values) {
 }
 
 // Measures one shape; false when Perlan fails.
-bool measureShape(const std::string& perlan, const fs::path& dir, const char* shape, bool dense,
-                  std::size_t megabytes, int runs) {
+bool measureShape(const std::string& perlan, const fs::path& dir, const char* shape, bool dense, std::size_t megabytes,
+                  int runs) {
     const fs::path grammar = dir / "big.yt";
     buildGrammar(grammar, megabytes << 20, dense);
     const double bytes = static_cast<double>(fs::file_size(grammar));
@@ -174,19 +176,19 @@ bool measureShape(const std::string& perlan, const fs::path& dir, const char* sh
 
     const auto row = [](const char* name, const std::vector<double>& wall, const std::vector<double>& cpu) {
         const Spread w = spread(wall), c = spread(cpu);
-        std::printf("  %-14s %5.2f GB/s (%5.2f-%5.2f)    %5.2f GB/s (%5.2f-%5.2f)\n", name, w.median, w.low,
-                    w.high, c.median, c.low, c.high);
+        std::printf("  %-14s %5.2f GB/s (%5.2f-%5.2f)    %5.2f GB/s (%5.2f-%5.2f)\n", name, w.median, w.low, w.high,
+                    c.median, c.low, c.high);
     };
-    std::printf("%s shape: input %.1f MB (output %.1f MB), %d runs, median (lowest-highest)\n", shape,
-                bytes / 1e6, outputBytes / 1e6, runs);
+    std::printf("%s shape: input %.1f MB (output %.1f MB), %d runs, median (lowest-highest)\n", shape, bytes / 1e6,
+                outputBytes / 1e6, runs);
     std::printf("  %-14s %-30s %s\n", "", "wall clock", "CPU time");
     row("Perlan", perlanWall, perlanCpu);
     row("cat", catWall, catCpu);
     const Spread w = spread(wallShare), c = spread(cpuShare);
-    std::printf("  %-14s %5.2f      (%5.2f-%5.2f)    %5.2f      (%5.2f-%5.2f)\n", "Perlan / cat", w.median,
-                w.low, w.high, c.median, c.low, c.high);
-    std::printf("  %-14s %5.2f                       %5.2f               (target >= %.2f: %s)\n",
-                "to target", w.median / targetShareOfCat, c.median / targetShareOfCat, targetShareOfCat,
+    std::printf("  %-14s %5.2f      (%5.2f-%5.2f)    %5.2f      (%5.2f-%5.2f)\n", "Perlan / cat", w.median, w.low,
+                w.high, c.median, c.low, c.high);
+    std::printf("  %-14s %5.2f                       %5.2f               (target >= %.2f: %s)\n", "to target",
+                w.median / targetShareOfCat, c.median / targetShareOfCat, targetShareOfCat,
                 w.median >= targetShareOfCat ? "met" : "NOT met");
     const double peak = static_cast<double>(peakKilobytes) / 1024;
     std::printf("  %-14s %5.2f MB (bound < %.0f MB: %s)\n\n", "peak RSS", peak, peakBoundMegabytes,

@@ -7,9 +7,9 @@
 //
 // usage: startup_benchmark [batches] [runs-per-batch] [path-to-Vastor] [path-to-Perlan]
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -108,8 +108,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const fs::path dir = pattern;
-    std::printf("CPU time of one run on the shipped example, %d batches of %d runs:"
-                " median of the batch means (lowest-highest)\n", batches, runs);
+    std::printf(
+        "CPU time of one run on the shipped example, %d batches of %d runs:"
+        " median of the batch means (lowest-highest)\n",
+        batches, runs);
     const bool ok = measure("Vastor", {vastor, specification}, specification, dir, batches, runs) &&
                     measure("Perlan", {perlan, grammar, (dir / "exprlang.y").string()}, grammar, dir, batches, runs);
     fs::remove_all(dir);

@@ -15,10 +15,10 @@ std::string typeName(long index) { return "T" + std::to_string(index); }
 std::string sharedHeader(long k) {
     const std::string n = std::to_string(k);
     switch (k % 4) {
-        case 0: return "Type combine" + n + " (Type left, String operation)";
-        case 1: return "boolean accepts" + n + " (Type other)";
-        case 2: return "void record" + n + " (String note, Type where, Type what)";
-        default: return "String describe" + n + " ()";
+    case 0: return "Type combine" + n + " (Type left, String operation)";
+    case 1: return "boolean accepts" + n + " (Type other)";
+    case 2: return "void record" + n + " (String note, Type where, Type what)";
+    default: return "String describe" + n + " ()";
     }
 }
 
@@ -27,12 +27,20 @@ std::string sharedHeader(long k) {
 std::string body(const std::string& owner, long k) {
     const std::string n = std::to_string(k);
     return " {\n"
-           "\t\t// " + owner + " version of signature " + n + "\n"
-           "\t\tif (getName().equals(\"" + owner + "\")) {\n"
-           "\t\t\tString s = \"{ not a brace }\" + " + n + ";\n"
+           "\t\t// " +
+           owner + " version of signature " + n +
+           "\n"
+           "\t\tif (getName().equals(\"" +
+           owner +
+           "\")) {\n"
+           "\t\t\tString s = \"{ not a brace }\" + " +
+           n +
+           ";\n"
            "\t\t\tif (s.length() > 0) { s = s.trim(); }\n"
            "\t\t}\n"
-           "\t\tthrow new TypeException(\"" + owner + " does not support " + n + "\");\n"
+           "\t\tthrow new TypeException(\"" +
+           owner + " does not support " + n +
+           "\");\n"
            "\t}\n";
 }
 
@@ -68,14 +76,16 @@ void writeUserClass(std::ostream& out, long index) {
     const std::string name = typeName(index);
     out << "class " << name;
     switch (index % 3) {
-        case 0: out << " (Type, String+)"; break;
-        case 1: out << " (Type +)"; break;
-        default: break;
+    case 0: out << " (Type, String+)"; break;
+    case 1: out << " (Type +)"; break;
+    default: break;
     }
     out << " {\n";
     if (index % 3 == 0) {
         out << "\t%{\n"
-               "\tprivate int uses = 0; // code block of " << name << " with a \"%}\" in a string\n"
+               "\tprivate int uses = 0; // code block of "
+            << name
+            << " with a \"%}\" in a string\n"
                "\t%}\n";
     }
     for (int j = 0; j < kSharedPerClass; ++j) {
@@ -92,7 +102,9 @@ void writeUserClass(std::ostream& out, long index) {
 
 void writeSpecification(std::ostream& out, long classes) {
     out << "%{\n"
-           "// Generated specification of " << classes << " classes\n"
+           "// Generated specification of "
+        << classes
+        << " classes\n"
            "import java.util.List;\n"
            "%}\n";
     // Every tenth promoted type has no class of its own.
@@ -142,7 +154,9 @@ std::string shortBody(const char* header) {
 
 void writeDelegationHeavySpecification(std::ostream& out, long classes) {
     out << "%{\n"
-           "// Generated delegation-heavy specification of " << classes << " classes\n"
+           "// Generated delegation-heavy specification of "
+        << classes
+        << " classes\n"
            "%}\n";
     const long promoted = classes + classes / 9;
     writeTypesDirective(out, promoted);

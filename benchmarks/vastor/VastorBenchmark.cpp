@@ -33,9 +33,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr double targetRate = 250;      // MB of Type.java per second, on 10,000 classes
-constexpr double targetGrowth = 11;     // time for ten times the classes
-constexpr double targetPeakShare = 2;   // peak memory against the size of Type.java
+constexpr double targetRate = 250;     // MB of Type.java per second, on 10,000 classes
+constexpr double targetGrowth = 11;    // time for ten times the classes
+constexpr double targetPeakShare = 2;  // peak memory against the size of Type.java
 
 struct RunResult {
     double seconds = 0;     // wall clock
@@ -85,8 +85,10 @@ struct Measurement {
 bool measure(const std::string& vastor, const fs::path& dir, int runs, bool delegationHeavy, Measurement& m) {
     {
         std::ofstream spec(dir / "spec.txt", std::ios::binary);
-        if (delegationHeavy) writeDelegationHeavySpecification(spec, m.classes);
-        else writeSpecification(spec, m.classes);
+        if (delegationHeavy)
+            writeDelegationHeavySpecification(spec, m.classes);
+        else
+            writeSpecification(spec, m.classes);
     }
     m.specificationBytes = static_cast<double>(fs::file_size(dir / "spec.txt"));
     for (int i = 0; i < runs; ++i) {
@@ -121,8 +123,8 @@ void report(const char* shape, const std::vector<Measurement>& results) {
         };
         const double peakBytes = static_cast<double>(m.peakKilobytes) * 1024;
         std::printf("%8ld %8.2f %8.2f %24s %24s %8.2f %9.2f", m.classes, m.specificationBytes / megabyte,
-                    m.outputBytes / megabyte, rate(m.seconds).c_str(), rate(m.cpuSeconds).c_str(),
-                    peakBytes / megabyte, peakBytes / m.outputBytes);
+                    m.outputBytes / megabyte, rate(m.seconds).c_str(), rate(m.cpuSeconds).c_str(), peakBytes / megabyte,
+                    peakBytes / m.outputBytes);
         if (i == 0) {
             std::printf(" %8s %8s\n", "-", "-");
         } else {
@@ -139,8 +141,8 @@ void report(const char* shape, const std::vector<Measurement>& results) {
     const auto verdict = [](bool met) { return met ? "met" : "NOT met"; };
     std::printf("  rate on %ld classes: %.2f (wall) %.2f (CPU) of the target >= %.0f MB/s: %s\n", large.classes,
                 wallRate / targetRate, cpuRate / targetRate, targetRate, verdict(wallRate >= targetRate));
-    std::printf("  growth for ten times the classes: %.2f (wall) %.2f (CPU), target <= %.0f: %s\n", growth,
-                cpuGrowth, targetGrowth, verdict(growth <= targetGrowth));
+    std::printf("  growth for ten times the classes: %.2f (wall) %.2f (CPU), target <= %.0f: %s\n", growth, cpuGrowth,
+                targetGrowth, verdict(growth <= targetGrowth));
     std::printf("  peak memory: %.2f x Type.java, target <= %.0f: %s\n\n", peakShare, targetPeakShare,
                 verdict(peakShare <= targetPeakShare));
 }
@@ -150,8 +152,10 @@ void report(const char* shape, const std::vector<Measurement>& results) {
 int main(int argc, char** argv) {
     if ((argc == 4 || argc == 5) && std::string(argv[1]) == "--specification") {
         std::ofstream spec(argv[3], std::ios::binary);
-        if (argc == 5 && std::string(argv[4]) == "delegation") writeDelegationHeavySpecification(spec, std::atol(argv[2]));
-        else writeSpecification(spec, std::atol(argv[2]));
+        if (argc == 5 && std::string(argv[4]) == "delegation")
+            writeDelegationHeavySpecification(spec, std::atol(argv[2]));
+        else
+            writeSpecification(spec, std::atol(argv[2]));
         return spec ? 0 : 1;
     }
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;

@@ -1,9 +1,9 @@
 #include "common/CommandLine.h"
 
-#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <cstdio>
 

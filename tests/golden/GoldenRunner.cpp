@@ -60,8 +60,10 @@ void writeFile(const fs::path& path, const std::string& content) {
 std::string quote(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) {
-        if (c == '\'') quoted += "'\\''";
-        else quoted += c;
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
     }
     return quoted + "'";
 }
@@ -72,14 +74,18 @@ std::string visible(const std::string& bytes, std::size_t from) {
     std::size_t start = from > 40 ? from - 40 : 0;
     for (std::size_t i = start; i < bytes.size() && i < start + 120; ++i) {
         unsigned char c = static_cast<unsigned char>(bytes[i]);
-        if (c == '\n') shown += "\\n";
-        else if (c == '\t') shown += "\\t";
-        else if (c == '\r') shown += "\\r";
+        if (c == '\n')
+            shown += "\\n";
+        else if (c == '\t')
+            shown += "\\t";
+        else if (c == '\r')
+            shown += "\\r";
         else if (c < 32 || c > 126) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "\\x%02X", c);
             shown += hex;
-        } else shown += static_cast<char>(c);
+        } else
+            shown += static_cast<char>(c);
     }
     return shown;
 }
@@ -88,8 +94,8 @@ bool sameBytes(const std::string& what, const std::string& expected, const std::
     if (expected == actual) return true;
     std::size_t at = 0;
     while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
-    std::cerr << "MISMATCH in " << what << " at byte " << at << " (expected " << expected.size()
-              << " bytes, got " << actual.size() << ")\n"
+    std::cerr << "MISMATCH in " << what << " at byte " << at << " (expected " << expected.size() << " bytes, got "
+              << actual.size() << ")\n"
               << "  expected: " << visible(expected, at) << "\n"
               << "  actual:   " << visible(actual, at) << "\n";
     return false;
@@ -100,8 +106,7 @@ std::vector<fs::path> regularFiles(const fs::path& root) {
     if (!fs::exists(root)) return files;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         std::error_code error;
-        if (!entry.is_symlink(error) && entry.is_regular_file(error))
-            files.push_back(fs::relative(entry.path(), root));
+        if (!entry.is_symlink(error) && entry.is_regular_file(error)) files.push_back(fs::relative(entry.path(), root));
     }
     return files;
 }
@@ -126,8 +131,8 @@ void writeLaunchers(const fs::path& folder, const fs::path& tools, const fs::pat
     for (const auto& entry : fs::directory_iterator(tools)) {
         if (entry.path().extension() != ".exe") continue;
         const fs::path script = folder / entry.path().stem();
-        writeFile(script, "#!/bin/sh\nexec " + quote(launcher.string()) + " " +
-                              quote(entry.path().string()) + " \"$@\"\n");
+        writeFile(script,
+                  "#!/bin/sh\nexec " + quote(launcher.string()) + " " + quote(entry.path().string()) + " \"$@\"\n");
         fs::permissions(script, fs::perms::owner_all, fs::perm_options::add);
     }
 }
@@ -153,11 +158,16 @@ int main(int argc, char** argv) {
     std::string platform;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--update") update = true;
-        else if (argument == "--scratch" && i + 1 < argc) scratchRequested = argv[++i];
-        else if (argument == "--launcher" && i + 1 < argc) launcher = fs::absolute(argv[++i]);
-        else if (argument == "--platform" && i + 1 < argc) platform = argv[++i];
-        else positional.push_back(argument);
+        if (argument == "--update")
+            update = true;
+        else if (argument == "--scratch" && i + 1 < argc)
+            scratchRequested = argv[++i];
+        else if (argument == "--launcher" && i + 1 < argc)
+            launcher = fs::absolute(argv[++i]);
+        else if (argument == "--platform" && i + 1 < argc)
+            platform = argv[++i];
+        else
+            positional.push_back(argument);
     }
     if (positional.size() != 2 || (update && !platform.empty())) {
         std::cerr << "usage: GoldenRunner <tools-dir> <case-dir> [--update] [--scratch <dir>]\n"
@@ -174,8 +184,8 @@ int main(int argc, char** argv) {
     };
 
     if (!platform.empty() && fs::exists(caseDir / "posix-only")) {
-        std::cerr << "the case " << caseDir << " runs on POSIX systems only: "
-                  << readFile(caseDir / "posix-only").value_or("") << "\n";
+        std::cerr << "the case " << caseDir
+                  << " runs on POSIX systems only: " << readFile(caseDir / "posix-only").value_or("") << "\n";
         return 2;
     }
     const fs::path commandFile = expectation("cmd");
@@ -205,9 +215,9 @@ int main(int argc, char** argv) {
 
     const fs::path outFile = scratch / "stdout";
     const fs::path errFile = scratch / "stderr";
-    std::string shell = "cd " + quote(work.string()) + " && PATH=" + quote(programs.string()) +
-                        ":\"$PATH\" bash " + quote(commandFile.string()) + " </dev/null >" +
-                        quote(outFile.string()) + " 2>" + quote(errFile.string());
+    std::string shell = "cd " + quote(work.string()) + " && PATH=" + quote(programs.string()) + ":\"$PATH\" bash " +
+                        quote(commandFile.string()) + " </dev/null >" + quote(outFile.string()) + " 2>" +
+                        quote(errFile.string());
     int raw = std::system(shell.c_str());
     int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
 
@@ -225,16 +235,16 @@ int main(int argc, char** argv) {
     if (update) {
         writeFile(caseDir / "status", std::to_string(status) + "\n");
         writeFile(caseDir / "stderr", actualErr);
-        if (actualOut.empty()) fs::remove(caseDir / "stdout");
-        else writeFile(caseDir / "stdout", actualOut);
+        if (actualOut.empty())
+            fs::remove(caseDir / "stdout");
+        else
+            writeFile(caseDir / "stdout", actualOut);
         fs::remove_all(caseDir / "expected");
-        for (const auto& file : produced)
-            writeFile(caseDir / "expected" / file, readFile(work / file).value_or(""));
+        for (const auto& file : produced) writeFile(caseDir / "expected" / file, readFile(work / file).value_or(""));
         std::cout << "updated " << caseDir.filename().string() << "\n";
     } else {
         if (status != *expectedStatus) {
-            std::cerr << "MISMATCH in exit status: expected " << *expectedStatus << ", got " << status
-                      << "\n";
+            std::cerr << "MISMATCH in exit status: expected " << *expectedStatus << ", got " << status << "\n";
             ok = false;
         }
         for (const auto& file : regularFiles(caseDir / "in")) {

@@ -7,8 +7,7 @@
 namespace vastor {
 
 void BaseErrorSwitch::validate(const SwitchTable& table) const {
-    if (table.find(switchKey::api) == nullptr)
-        throw common::ConfigurationException(messages::baseErrorWithoutApi);
+    if (table.find(switchKey::api) == nullptr) throw common::ConfigurationException(messages::baseErrorWithoutApi);
 }
 
 }  // namespace vastor

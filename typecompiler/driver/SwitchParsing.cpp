@@ -16,9 +16,8 @@ namespace {
 char foldAsciiLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool equalsIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return foldAsciiLetter(x) == foldAsciiLetter(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return foldAsciiLetter(x) == foldAsciiLetter(y); });
 }
 
 // The order of comparison; each entry is also the key of the switch made.
@@ -31,8 +30,7 @@ void parseSwitch(const std::string& argument, SwitchTable& table) {
     if (argument.empty() || argument.front() != '-')
         throw common::ConfigurationException(messages::switchWithoutMinus(argument));
     const auto equals = argument.find('=');
-    if (equals == std::string::npos)
-        throw common::ConfigurationException(messages::switchWithoutEquals(argument));
+    if (equals == std::string::npos) throw common::ConfigurationException(messages::switchWithoutEquals(argument));
 
     const std::string name = argument.substr(1, equals - 1);
     std::unique_ptr<Switch> made = makeSwitch(name, argument.substr(equals + 1));

@@ -92,8 +92,7 @@ constexpr std::string_view kBuilderBody =
 
 }  // namespace
 
-TypeWriter::TypeWriter(const int& line, const std::string& currentClass, std::string parserClass,
-                       std::ostream& notices)
+TypeWriter::TypeWriter(const int& line, const std::string& currentClass, std::string parserClass, std::ostream& notices)
     : line_(line), currentClass_(currentClass), notices_(notices), parserClass_(std::move(parserClass)) {}
 
 void TypeWriter::addGeneratedMethod(std::unique_ptr<Method> method) {
@@ -119,8 +118,7 @@ void TypeWriter::writeHeader(const std::string& preamble) {
                                                 "\t\treturn type instanceof TypeReference;", "public"));
     addGeneratedMethod(std::make_unique<Method>("isNamedType", "boolean", std::vector<Parameter>{},
                                                 "\t\treturn type instanceof NamedType;", "public"));
-    addGeneratedMethod(std::make_unique<Method>("createAlias", "TypeIF",
-                                                std::vector<Parameter>{{"String", "typeName"}},
+    addGeneratedMethod(std::make_unique<Method>("createAlias", "TypeIF", std::vector<Parameter>{{"String", "typeName"}},
                                                 "\t\t return new Type(new NamedType(typeName, this));", "public"));
     addGeneratedMethod(std::make_unique<Method>(
         "resolveReference", "void", std::vector<Parameter>{{"TypeIF", "t"}},
@@ -142,14 +140,12 @@ void TypeWriter::addMethod(const Method& method) {
         return;
     }
     switch (roles_[index]) {
-        case Role::delegated:
-            return;
-        case Role::typeHandled:
-            notices_ << messages::definitionOf(currentClass_, method.fullSignature());
-            notices_.flush();
-            return;
-        case Role::generated:
-            throw common::SemanticError(line_, messages::reservedForType(method.fullSignature()));
+    case Role::delegated: return;
+    case Role::typeHandled:
+        notices_ << messages::definitionOf(currentClass_, method.fullSignature());
+        notices_.flush();
+        return;
+    case Role::generated: throw common::SemanticError(line_, messages::reservedForType(method.fullSignature()));
     }
 }
 

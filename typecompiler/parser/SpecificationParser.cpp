@@ -24,8 +24,7 @@ std::string teParserClassOf(const SwitchTable& configuration) {
 
 }  // namespace
 
-SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable& configuration,
-                                         std::ostream& notices)
+SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable& configuration, std::ostream& notices)
     : file_(typeJavaFile, std::ios::out | std::ios::trunc | std::ios::binary),
       output_(file_),
       configuration_(configuration),
@@ -41,9 +40,8 @@ SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable&
     scanner_.setState(topLevelState_);
 }
 
-SpecificationParser::SpecificationParser(std::istream& input, std::ostream& output,
-                                         const SwitchTable& configuration, std::ostream& notices,
-                                         std::size_t inputBufferBytes)
+SpecificationParser::SpecificationParser(std::istream& input, std::ostream& output, const SwitchTable& configuration,
+                                         std::ostream& notices, std::size_t inputBufferBytes)
     : output_(output),
       configuration_(configuration),
       scanner_(input, inputBufferBytes),
@@ -128,8 +126,7 @@ void SpecificationParser::parseClassDefinition() {
     check('{', messages::openingBraceExpected);
     scanner_.setState(classBodyState_);
     advance();
-    while (parseMember()) {
-    }
+    while (parseMember()) {}
     check('}', messages::closingBraceExpected);
     classTable_.endClass();
     advance();
@@ -150,25 +147,22 @@ void SpecificationParser::parseClassArgument() {
 // which stays current, with the top-level state selected again.
 bool SpecificationParser::parseMember() {
     switch (scanner_.token()) {
-        case '}':
-            scanner_.setState(topLevelState_);
-            return false;
-        case CODE_START:
-            scanner_.setState(embeddedCodeState_);
-            nextCheck(EMBEDDED_CODE, messages::endOfEmbeddedCodeExpected);
-            classTable_.addClassCode(scanner_.text());
-            scanner_.setState(classBodyState_);
-            advance();
-            return true;
-        case METHOD_START:
-            // The class-body state gave the method's first letter back, so the
-            // top-level state now reads the whole result type.
-            scanner_.setState(topLevelState_);
-            advance();
-            parseMethodDefinition();
-            return true;
-        default:
-            fail(messages::unexpectedInClassBody);
+    case '}': scanner_.setState(topLevelState_); return false;
+    case CODE_START:
+        scanner_.setState(embeddedCodeState_);
+        nextCheck(EMBEDDED_CODE, messages::endOfEmbeddedCodeExpected);
+        classTable_.addClassCode(scanner_.text());
+        scanner_.setState(classBodyState_);
+        advance();
+        return true;
+    case METHOD_START:
+        // The class-body state gave the method's first letter back, so the
+        // top-level state now reads the whole result type.
+        scanner_.setState(topLevelState_);
+        advance();
+        parseMethodDefinition();
+        return true;
+    default: fail(messages::unexpectedInClassBody);
     }
 }
 

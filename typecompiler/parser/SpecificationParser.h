@@ -35,8 +35,7 @@ public:
     /// The same, writing Type.java's text to output instead of a file.
     /// `inputBufferBytes` sizes the scanner's input buffer.
     SpecificationParser(std::istream& input, std::ostream& output, const SwitchTable& configuration,
-                        std::ostream& notices,
-                        std::size_t inputBufferBytes = common::ByteReader::defaultBufferSize);
+                        std::ostream& notices, std::size_t inputBufferBytes = common::ByteReader::defaultBufferSize);
 
     SpecificationParser(const SpecificationParser&) = delete;
     SpecificationParser& operator=(const SpecificationParser&) = delete;

@@ -7,14 +7,11 @@
 namespace vastor {
 
 int ClassBodyState::nextToken() {
-    const auto endOfInputError = [this] {
-        return common::LexicalError(line(), messages::endOfInputInClassBody);
-    };
+    const auto endOfInputError = [this] { return common::LexicalError(line(), messages::endOfInputInClassBody); };
     for (;;) {
         const int c = read();
         switch (c) {
-        case endOfInput:
-            throw endOfInputError();
+        case endOfInput: throw endOfInputError();
         case '%': {
             const int next = read();
             if (next == endOfInput) throw endOfInputError();
@@ -26,15 +23,13 @@ int ClassBodyState::nextToken() {
             // A lone slash is dropped together with the character after it.
             if (!passComment(nullptr)) throw endOfInputError();
             break;
-        case '}':
-            return c;
+        case '}': return c;
         case ' ':
         case '\t':
         case '\n':
         case '\r':
         case '\f':
-        case '\v':
-            break;
+        case '\v': break;
         default:
             if (isLetter(c)) {
                 unread(c);

@@ -39,8 +39,10 @@ bool ScannerState::passLiteral(std::string& text, char quote) {
     for (;;) {
         appendRun(text, stops);
         int c = readInto(&text);
-        if (c == '\\') c = readInto(&text);
-        else if (c == quote) return true;
+        if (c == '\\')
+            c = readInto(&text);
+        else if (c == quote)
+            return true;
         if (c == endOfInput) return false;
     }
 }

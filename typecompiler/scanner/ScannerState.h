@@ -59,7 +59,8 @@ protected:
         if (length == 0) return;
         text.append(run.data(), length);
         const int room = INT_MAX - scanner_.line_;
-        scanner_.line_ = newlines > static_cast<std::size_t>(room) ? INT_MAX : scanner_.line_ + static_cast<int>(newlines);
+        scanner_.line_ =
+            newlines > static_cast<std::size_t>(room) ? INT_MAX : scanner_.line_ + static_cast<int>(newlines);
         scanner_.input_.skip(length);
     }
 

@@ -7,8 +7,7 @@
 namespace vastor {
 
 int ScannerTokenizer::yylex() {
-    if (state_ == nullptr)
-        throw common::InternalError(messages::scannerFile, line_, messages::unknownScannerState);
+    if (state_ == nullptr) throw common::InternalError(messages::scannerFile, line_, messages::unknownScannerState);
     token_ = state_->nextToken();
     return token_;
 }

@@ -17,8 +17,7 @@ int TopLevelState::nextToken() {
         switch (c) {
         case '\t':
         case '\n':
-        case ' ':
-            break;
+        case ' ': break;
         case '/':
             // A lone slash is dropped together with the character after it.
             if (!passComment(nullptr)) return END_OF_INPUT;  // in a comment as well
@@ -35,8 +34,7 @@ int TopLevelState::nextToken() {
         case '[':
         case ']':
         case '{':
-        case '}':
-            return c;
+        case '}': return c;
         default:
             if (isLetter(c)) return readIdentifier(static_cast<char>(c));
             throw common::LexicalError(line(), messages::characterNotAllowed(static_cast<char>(c)));
@@ -51,8 +49,8 @@ constexpr auto notInIdentifier = [] {
     std::array<char, 256 - 64> bytes{};
     std::size_t count = 0;
     for (int b = 0; b < 256; ++b) {
-        const bool inIdentifier = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') ||
-                                  b == '_' || b == '.';
+        const bool inIdentifier =
+            (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '_' || b == '.';
         if (!inIdentifier) bytes[count++] = static_cast<char>(b);
     }
     return bytes;

@@ -69,8 +69,7 @@ TEST(ByteReader, AReadErrorIsRaisedNotTakenForTheEnd) {
     EXPECT_EQ(reader.get(), 'b');
     EXPECT_THROW(
         {
-            while (reader.get() != ByteReader::endOfInput) {
-            }
+            while (reader.get() != ByteReader::endOfInput) {}
         },
         InputReadError);
 }

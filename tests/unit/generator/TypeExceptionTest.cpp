@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "TestData.h"
 #include "common/FileNames.h"
@@ -53,15 +53,13 @@ TEST_F(ApiDirectory, WritesTheFileAndTruncatesAnOldOne) {
 
 TEST_F(ApiDirectory, AMissingFolderCannotBeOpened) {
     const std::string directory = (api / "missing").string();
-    EXPECT_EQ(raised(directory),
-              "Can not open API TypeException.java file: " + directory + suffix);
+    EXPECT_EQ(raised(directory), "Can not open API TypeException.java file: " + directory + suffix);
 }
 
 TEST_F(ApiDirectory, AFailedWriteIsReported) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     fs::create_symlink("/dev/full", api / "errorHandling" / "TypeException.java");
-    EXPECT_EQ(raised(api.string()),
-              "Can not write API TypeException.java file: " + api.string() + suffix);
+    EXPECT_EQ(raised(api.string()), "Can not write API TypeException.java file: " + api.string() + suffix);
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ TEST(PreprocessorParser, RewritesBlocksLyingAcrossBufferBoundaries) {
     for (std::size_t padding = boundary - 80; padding <= boundary + 16; ++padding) {
         const std::string text(padding, 'x');
         const std::string grammar = "%%\na : A {" + text + "/*<>*/ /*< y(); >*/ /**/ }\n%%\n";
-        const std::string expected = "%%\na : A {" + text + tryOpening + tryClosing + " " +
-                                     tryOpening + " y(); " + tryClosing + " /**/ }\n%%\n";
+        const std::string expected =
+            "%%\na : A {" + text + tryOpening + tryClosing + " " + tryOpening + " y(); " + tryClosing + " /**/ }\n%%\n";
         ASSERT_EQ(preprocess(grammar), expected) << "padding " << padding;
     }
 }

@@ -41,7 +41,7 @@ Tokens scan(const std::string& input, const std::string& script) {
                 while (scanner.token() != END_OF_INPUT) tokens.push_back(describe((scanner.yylex(), scanner)));
                 continue;
             }
-            scanner.setState(letter == 'C' ? static_cast<ScannerState&>(classBody)
+            scanner.setState(letter == 'C'   ? static_cast<ScannerState&>(classBody)
                              : letter == 'M' ? static_cast<ScannerState&>(methodBody)
                              : letter == 'E' ? static_cast<ScannerState&>(embeddedCode)
                                              : static_cast<ScannerState&>(topLevel));
@@ -75,19 +75,25 @@ void expectScans(const std::vector<Case>& cases) {
 
 const std::string notAllowed = "' no permitido en este contexto";
 // The accented i of two messages is the Latin-1 byte 0xED.
-const std::string classBodyEnd = " ):fin de fichero alcanzado mientras se le\xED" "a el cuerpo";
-const std::string methodBodyEnd = " ):Fin de fichero Inesperado mientras se le\xED" "a el cuerpo";
+const std::string classBodyEnd =
+    " ):fin de fichero alcanzado mientras se le\xED"
+    "a el cuerpo";
+const std::string methodBodyEnd =
+    " ):Fin de fichero Inesperado mientras se le\xED"
+    "a el cuerpo";
 const std::string codeEnd = " ):Fin de fichero inesperado mientras se escaneaba el interior de la clase";
 
 TEST(TopLevelState, TokensTextsLinesAndErrors) {
     expectScans({
         {"", "T*", {"END_OF_INPUT@1"}},
         {" \t\n \n\t", "T*", {"END_OF_INPUT@3"}},
-        {"Types = {\n int<float }%()+,;>[]", "T*",
+        {"Types = {\n int<float }%()+,;>[]",
+         "T*",
          {"TYPES Types@1", "'='@1", "'{'@1", "IDENTIFIER int@2", "'<'@2", "IDENTIFIER float@2", "'}'@2", "'%'@2",
           "'('@2", "')'@2", "'+'@2", "','@2", "';'@2", "'>'@2", "'['@2", "']'@2", "END_OF_INPUT@2"}},
         // Keywords only in exactly this form; dots, digits and '_' inside identifiers.
-        {"types Class Types.x class java.util.List a_1.b", "T*",
+        {"types Class Types.x class java.util.List a_1.b",
+         "T*",
          {"IDENTIFIER types@1", "IDENTIFIER Class@1", "IDENTIFIER Types.x@1", "CLASS class@1",
           "IDENTIFIER java.util.List@1", "IDENTIFIER a_1.b@1", "END_OF_INPUT@1"}},
         // The newline after a word is given back and counted once, when read again.
@@ -140,9 +146,11 @@ TEST(MethodBodyState, BodyEndsAtTheBraceThatClosesItOutsideLiteralsAndComments) 
         {"'\\", "M", {"error 1" + methodBodyEnd}},
         {"/* *", "M", {"error 1" + methodBodyEnd}},
         // Runs of plain bytes across read buffers, newlines counted inside them.
-        {repeat("x = f(a);\n", 30000) + "} ", "MT",
+        {repeat("x = f(a);\n", 30000) + "} ",
+         "MT",
          {"METHOD_BODY " + repeat("x = f(a);\n", 30000) + "@30001", "END_OF_INPUT@30001"}},
-        {std::string(1000000, '{') + std::string(1000000, '}') + "}", "M",
+        {std::string(1000000, '{') + std::string(1000000, '}') + "}",
+         "M",
          {"METHOD_BODY " + std::string(1000000, '{') + std::string(1000000, '}') + "@1"}},
     });
 }
@@ -160,7 +168,8 @@ TEST(EmbeddedCodeState, BlockEndsAtTheFirstPercentBraceOutsideStringsAndComments
         {"%", "E", {"error 1" + codeEnd}},
         {"\"%}\n", "E", {"error 2" + codeEnd}},
         {"// %}", "E", {"error 1" + codeEnd}},
-        {repeat("/* a\n */ s = \"b\n\"; // c\n", 20000) + "%}", "E",
+        {repeat("/* a\n */ s = \"b\n\"; // c\n", 20000) + "%}",
+         "E",
          {"EMBEDDED_CODE " + repeat("/* a\n */ s = \"b\n\"; // c\n", 20000) + "@60001"}},
     });
 }

@@ -47,17 +47,23 @@ TEST(Switches, ErrorsAndWarningsOfWholeCommandLines) {
         {{"-teparser=MyParser"}, "spec.txt", "", warning + "TEParser\n"},
         // The Java rules in their order; exact, case-sensitive file names.
         {{"-language=C", "-outHeader=h"}, "spec.txt", "no header file with Language Java", ""},
-        {{"-language=C", "-outImpl=type.java", "-API=a"}, "spec.txt", "with Java Languaje output must be Type.java",
+        {{"-language=C", "-outImpl=type.java", "-API=a"},
+         "spec.txt",
+         "with Java Languaje output must be Type.java",
          warning + "OUTIMPL\n"},
-        {{"-language=C", "-API=a"}, "Type.java",
-         "with Java Languaje output must be Type.java cannot use Type.java as input", ""},
+        {{"-language=C", "-API=a"},
+         "Type.java",
+         "with Java Languaje output must be Type.java cannot use Type.java as input",
+         ""},
         {{"-language=C", "-API=a"}, "dir/Type.java", "", ""},
         {{"-language=C", "-API=a"}, "type.java", "", ""},
         // An empty API value counts as present.
         {{"-baseError=Base", "-language=C", "-api="}, "spec.txt", "", ""},
         {{"-baseError=Base"}, "spec.txt", "no API location especified with baseError Flag", ""},
         // Validation follows key order: BASEERROR sorts before LanguageJavaSwitch.
-        {{"-language=C", "-outHeader=h", "-baseError=E"}, "spec.txt", "no API location especified with baseError Flag",
+        {{"-language=C", "-outHeader=h", "-baseError=E"},
+         "spec.txt",
+         "no API location especified with baseError Flag",
          ""},
         // Malformed and unknown switches; the first fault ends the parsing.
         {{"-Api", "-outImpl=Type.java"}, "spec.txt", "Bad format in switch: -Api flags must be joined by '='", ""},
@@ -85,8 +91,8 @@ TEST(Switches, NamesOfAnyCaseGiveCanonicalKeysAndValuesAsTyped) {
     SwitchTable table(warnings);
     configure(table, {"-api=a=b", "-OUTHEADER=H", "-baseerror=My.Base", "-TEPARSER=P", "-language=C"});
     const std::pair<const char*, const char*> expected[] = {
-        {"API", "a=b"},          {"OUTHEADER", "H"},         {"BASEERROR", "My.Base"},
-        {"TEParser", "TEParser"}, {"LANGUAGE", "JAVA"},       {"LanguageJavaSwitch", "JAVA"},
+        {"API", "a=b"},           {"OUTHEADER", "H"},        {"BASEERROR", "My.Base"},
+        {"TEParser", "TEParser"}, {"LANGUAGE", "JAVA"},      {"LanguageJavaSwitch", "JAVA"},
         {"OUTIMPL", "Type.java"}, {"INPUTFILE", "spec.txt"},
     };
     for (const auto& [key, value] : expected) {
