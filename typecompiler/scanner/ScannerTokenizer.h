@@ -15,11 +15,11 @@ class ScannerState;
 /// next token. The scanner never changes its state by itself.
 class ScannerTokenizer {
 public:
-    /// Reads from the stream, which must outlive the scanner.
-    /// `bufferBytes` sizes the input buffer; tests and fuzzers make it tiny
-    /// so that tokens cross buffer boundaries often.
+    /// Reads from the stream, which must outlive the scanner; a CR LF line
+    /// end reads as one LF. `bufferBytes` sizes the input buffer; tests and
+    /// fuzzers make it tiny so that tokens cross buffer boundaries often.
     explicit ScannerTokenizer(std::istream& input, std::size_t bufferBytes = common::ByteReader::defaultBufferSize)
-        : input_(input, bufferBytes) {}
+        : input_(input, bufferBytes, common::ByteReader::LineEnds::crLfAsLf) {}
 
     ScannerTokenizer(const ScannerTokenizer&) = delete;
     ScannerTokenizer& operator=(const ScannerTokenizer&) = delete;

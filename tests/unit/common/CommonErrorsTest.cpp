@@ -46,6 +46,31 @@ TEST(ByteReader, DeliversEveryByteAcrossBufferBoundariesAndGivesOneBack) {
     EXPECT_EQ(reader.get(), ByteReader::endOfInput);
 }
 
+TEST(ByteReader, ReadsCrLfAsLfAtEveryBufferBoundaryAndKeepsOtherCrs) {
+    struct Case {
+        std::string stored;
+        std::string read;
+    };
+    const Case cases[] = {
+        {"a\r\nb\r\n", "a\nb\n"}, {"\r\r\n", "\r\n"},   {"a\r", "a\r"},           {"\r", "\r"},
+        {"\r\n\r\n\r\n", "\n\n\n"}, {"x\ry\r\rz", "x\ry\r\rz"}, {"\n\r", "\n\r"}, {"", ""},
+        {"\r\r\r\r\n", "\r\r\r\n"},
+    };
+    for (const auto& c : cases) {
+        for (std::size_t size = 1; size <= 6; ++size) {
+            std::istringstream in(c.stored);
+            ByteReader reader(in, size, ByteReader::LineEnds::crLfAsLf);
+            std::string seen;
+            for (int ch; (ch = reader.get()) != ByteReader::endOfInput;) {
+                seen += static_cast<char>(ch);
+                reader.putback();
+                EXPECT_EQ(reader.get(), ch);
+            }
+            EXPECT_EQ(seen, c.read) << "buffer of " << size;
+        }
+    }
+}
+
 // A stream buffer that delivers some bytes, then fails as a device would.
 class FailingBuffer : public std::streambuf {
 protected:

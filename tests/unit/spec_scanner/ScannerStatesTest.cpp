@@ -104,8 +104,9 @@ TEST(TopLevelState, TokensTextsLinesAndErrors) {
         {"/* never closed\n", "T*", {"END_OF_INPUT@2"}},
         {"a /", "T*", {"IDENTIFIER a@1", "END_OF_INPUT@1"}},
         {"\n\n9lives", "T", {"error 3 ):caracter '9" + notAllowed}},
-        // Only blank, tab and newline are white space here.
-        {"a\r\n", "T*", {"IDENTIFIER a@1", "error 1 ):caracter '\r" + notAllowed}},
+        // Only blank, tab and newline are white space here; a CR LF line end
+        // reads as a newline, a CR before anything else is itself.
+        {"a\r\nb\r c", "T*", {"IDENTIFIER a@1", "IDENTIFIER b@2", "error 2 ):caracter '\r" + notAllowed}},
         {"\f", "T", {"error 1 ):caracter '\f" + notAllowed}},
         {"a-b", "T*", {"IDENTIFIER a@1", "error 1 ):caracter '-" + notAllowed}},
         {"'c'", "T", {"error 1 ):caracter ''" + notAllowed}},
