@@ -19,7 +19,7 @@ constexpr std::string_view kFields =
     "{\n"
     "\tpublic int line;\n"
     "\tpublic TypeException(String s) {this(s,0); }\n"
-    "\tpublic TypeException(String s, int line) { super(s); line = 0; }\n";
+    "\tpublic TypeException(String s, int line) { super(s); this.line = line; }\n";
 
 // The line comes from the scanner linked with setLex when there is one.
 constexpr std::string_view kScannerLinkedBody =

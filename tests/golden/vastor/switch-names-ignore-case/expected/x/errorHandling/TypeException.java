@@ -4,7 +4,7 @@ package es.corvena.dmq.typeChecking.errorHandling;
 public class TypeException extends Base{
 	public int line;
 	public TypeException(String s) {this(s,0); }
-	public TypeException(String s, int line) { super(s); line = 0; }
+	public TypeException(String s, int line) { super(s); this.line = line; }
 	static antlr.CharScanner lex = null;
 	public static void setLex(antlr.CharScanner l) {
 		lex = l;
