@@ -5,6 +5,7 @@
 
 #include "common/Exception.h"
 #include "typecompiler/VastorMessages.h"
+#include "typecompiler/generator/DeclaredPackage.h"
 #include "typecompiler/generator/Delegation.h"
 #include "typecompiler/parser/StaticMethod.h"
 
@@ -61,12 +62,15 @@ constexpr std::string_view kHeadAfterParserClass =
     "\tpublic boolean equalsTo (Type t)  throws TypeException { return type.equalsTo(t); }\n\n"
     "\t// * user defined Methods\n\n";
 
-constexpr std::string_view kBuilderBody =
+// The builder's body, around the name of the class it looks up.
+constexpr std::string_view kBuilderBodyBeforeClassName =
     "\t\tType t = null;\n"
     "\n"
     "\t\ttry {\n"
     "\t\t\tif (Type.isPredefinedType(id)) {\n"
-    "\t\t\t\tClass c = Class.forName(id);\n"
+    "\t\t\t\tClass c = Class.forName(";
+constexpr std::string_view kBuilderBodyAfterClassName =
+    ");\n"
     "\t\t\t\tClass [] builderPars = { e.getClass() };\n"
     "\t\t\t\tObject [] builderArgs = { e };\n"
     "\n"
@@ -128,8 +132,14 @@ void TypeWriter::writeHeader(const std::string& preamble) {
     addGeneratedMethod(std::make_unique<StaticMethod>("isPredefinedType", "boolean",
                                                       std::vector<Parameter>{{"String", "s"}},
                                                       "\t\treturn java.util.Arrays.binarySearch(typeStrings, s)>=0;"));
+    // In a named package the type classes are found only by their qualified names.
+    std::string builderBody(kBuilderBodyBeforeClassName);
+    const std::string package = declaredPackage(preamble);
+    if (!package.empty()) builderBody += "\"" + package + ".\" + ";
+    builderBody += "id";
+    builderBody += kBuilderBodyAfterClassName;
     addGeneratedMethod(std::make_unique<StaticMethod>(
-        "builder", "Type", std::vector<Parameter>{{"String", "id"}, {"TermList", "e"}}, std::string(kBuilderBody)));
+        "builder", "Type", std::vector<Parameter>{{"String", "id"}, {"TermList", "e"}}, std::move(builderBody)));
 }
 
 void TypeWriter::addMethod(const Method& method) {
