@@ -16,6 +16,8 @@ want() { wanted+=("$1=$2"); }
 want cmake 3.25.1-1
 want g++ 4:12.2.0-3
 want libgtest-dev 1.12.1-0.2
+# The language server reads and writes its JSON with nlohmann-json (header only).
+want nlohmann-json3-dev 3.11.2-2
 
 # The Java checks, the examples and the documentation's examples compile and
 # run the generated code and feed Perlan's output to a real parser generator.
