@@ -12,6 +12,7 @@ namespace {
 
 constexpr int classKind = 7;
 constexpr int keywordKind = 14;
+constexpr int functionKind = 3;
 
 bool inName(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '.';
@@ -103,7 +104,7 @@ Json grammarCompletion(const Document& document, const GrammarOutline& outline, 
             if (offset > action.begin && offset < action.end) return nothing();
     std::set<std::string> names;
     for (const GrammarRule& rule : outline.rules) names.insert(rule.name.name);
-    return items({names.begin(), names.end()}, classKind, "nonterminal");
+    return items({names.begin(), names.end()}, functionKind, "nonterminal");
 }
 
 }  // namespace lsp

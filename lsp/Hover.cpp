@@ -29,8 +29,8 @@ std::string listed(const std::vector<std::string>& names) {
 std::string typeHover(const SpecificationOutline& outline, const std::string& name) {
     const ClassOutline* definition = outline.findClass(name);
     if (name == "BaseType")
-        return "**class `BaseType`**\n\nThe class every type class extends: what it defines, every type has; "
-               "its methods replace the defaults of the others.";
+        return "**class `BaseType`**\n\nThe class that every type class extends: a method defined here is every "
+               "type's, unless its class defines its own.";
     std::string text = "**type " + code(name) + "**\n\n";
     bool promoted = false;
     for (const auto& chain : outline.chains) {
@@ -79,7 +79,8 @@ std::string methodHover(const SpecificationOutline& outline, const MethodOutline
                       : "Class `Type` of `Type.java` hands it to the type's class.\n\n";
     if (inBaseType) {
         text += "Defined in `BaseType`, so every type class has it";
-        return text + (definers.empty() ? "." : "; " + listed(definers) + " define their own.");
+        if (definers.empty()) return text + ".";
+        return text + "; " + listed(definers) + (definers.size() == 1 ? " defines its own." : " define their own.");
     }
     text += "Defined in " + listed(definers) + ". ";
     if (key == "equalsTo (Type)") return text + "The other classes get `BaseType`'s default, which compares the types.";

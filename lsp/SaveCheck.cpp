@@ -117,7 +117,9 @@ long lineOfName(std::string_view grammar, std::string_view name) {
 
 std::vector<LineMessage> javacMessages(std::string_view output, const SourceMap& map) {
     std::vector<LineMessage> messages;
-    LineMessage* current = nullptr;
+    // After each message javac quotes the line and marks the column, then
+    // gives details such as "  symbol:   method f()".
+    enum class Next { quote, caret, details, none } next = Next::none;
     for (std::string_view line : lines(output)) {
         // <file>.java:<line>: error|warning: <message>
         const std::size_t java = line.find(".java:");
@@ -130,30 +132,36 @@ std::vector<LineMessage> javacMessages(std::string_view output, const SourceMap&
             if (number > 0 && (error || startsWith(rest, "warning: "))) {
                 rest.remove_prefix(error ? 7 : 9);
                 const std::string_view file = line.substr(0, java + 5);
-                const bool typeJava = isTypeJava(file);
-                LineMessage message{typeJava ? map.sourceLine(number) : 0, error ? Severity::error : Severity::warning,
-                                    "javac", toolTextToUtf8(rest)};
-                if (!typeJava) {
+                LineMessage message{0, error ? Severity::error : Severity::warning, "javac", toolTextToUtf8(rest)};
+                if (isTypeJava(file)) {
+                    message.line = map.sourceLine(number);
+                } else {
                     const std::size_t slash = file.find_last_of("/\\");
                     message.message = toolTextToUtf8(file.substr(slash == std::string_view::npos ? 0 : slash + 1)) +
                                       ':' + std::to_string(number) + ": " + message.message;
                 }
                 messages.push_back(std::move(message));
-                current = &messages.back();
+                next = Next::quote;
                 continue;
             }
         }
-        // The details javac gives under a message: "  symbol:   method f()".
-        if (current && startsWith(line, "  ") && line.find(':') != std::string_view::npos &&
-            line.find_first_not_of(' ') < 12 && line.find('^') == std::string_view::npos) {
-            std::string_view detail = line.substr(line.find_first_not_of(' '));
-            if (!detail.empty() && detail.front() >= 'a' && detail.front() <= 'z') {
-                current->message += '\n';
-                current->message += toolTextToUtf8(detail);
-                continue;
-            }
+        if (next == Next::quote || next == Next::caret) {
+            next = next == Next::quote ? Next::caret : Next::details;
+            continue;
         }
-        if (!startsWith(line, " ") && !line.empty()) current = nullptr;
+        if (next != Next::details) continue;
+        const std::size_t colon = line.find(':');
+        const std::size_t word = line.find_first_not_of(' ');
+        if (startsWith(line, "  ") && word != std::string_view::npos && colon != std::string_view::npos &&
+            line[word] >= 'a' && line[word] <= 'z' &&
+            line.substr(word, colon - word).find(' ') == std::string_view::npos) {
+            std::string_view value = line.substr(colon + 1);
+            value.remove_prefix(std::min(value.size(), value.find_first_not_of(' ')));
+            messages.back().message +=
+                '\n' + toolTextToUtf8(line.substr(word, colon + 1 - word)) + ' ' + toolTextToUtf8(value);
+        } else {
+            next = Next::none;
+        }
     }
     return messages;
 }
@@ -161,9 +169,11 @@ std::vector<LineMessage> javacMessages(std::string_view output, const SourceMap&
 std::vector<LineMessage> byaccjMessages(std::string_view output, std::string_view grammar) {
     std::vector<LineMessage> messages;
     for (std::string_view line : lines(output)) {
-        constexpr std::string_view prefix = "byaccj: ";
-        if (!startsWith(line, prefix)) continue;
-        line.remove_prefix(prefix.size());
+        // "byaccj: e - ...", the program named as it was started.
+        constexpr std::string_view program = "byaccj: ";
+        const std::size_t named = line.find(program);
+        if (named == std::string_view::npos || line.substr(0, named).find(' ') != std::string_view::npos) continue;
+        line.remove_prefix(named + program.size());
         LineMessage message{0, Severity::warning, "byaccj", {}};
         if (startsWith(line, "e - ") || startsWith(line, "f - ")) {
             message.severity = Severity::error;

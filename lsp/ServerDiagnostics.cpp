@@ -135,7 +135,10 @@ std::string Server::resolveProgram(const std::string& setting, const char* name)
 
 std::string Server::resolveApiSources() {
     if (!settings_.apiSources.empty()) {
-        if (holdsApiSources(settings_.apiSources)) return settings_.apiSources;
+        // javac runs in a folder of its own: a relative path would not hold there.
+        std::error_code error;
+        const auto absolute = std::filesystem::absolute(common::filePath(settings_.apiSources), error).u8string();
+        if (holdsApiSources(settings_.apiSources)) return std::string(absolute.begin(), absolute.end());
         log_.warning("apiSources does not hold the Java API's sources: " + settings_.apiSources);
         return {};
     }
