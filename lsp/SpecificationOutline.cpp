@@ -256,7 +256,7 @@ private:
             return token_ = failed;
         }
         if (!locate(mode)) return token_ = failed;
-        lastEnd_ = std::max(lastEnd_, tokenSpan_.end);
+        lastEnd_ = std::max(lastEnd_, at_);
         return token_;
     }
 
@@ -353,7 +353,7 @@ private:
     std::string_view text_;
     std::unique_ptr<Scanner> scanner_;
     std::size_t at_ = 0;       // how far the scanner has read, as an offset of the text
-    std::size_t lastEnd_ = 0;  // the end of the last token found
+    std::size_t lastEnd_ = 0;  // the end of what the last token found took
     int token_ = END_OF_INPUT;
     Span tokenSpan_;
     SpecificationOutline outline_;
