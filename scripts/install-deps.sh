@@ -64,6 +64,9 @@ want libclang-rt-dev 1:14.0-55.7~deb12u1
 # packages pinned in editors/tests/package-lock.json (installed at the end).
 want vim 2:9.0.1378-2+deb12u2
 want emacs-nox 1:28.2+1-15+deb12u4
+# The language server's headless clients: Neovim's built-in client and eglot.
+want neovim 0.7.2-7
+want elpa-eglot 1.9-2
 
 # Packages that are absent, and packages installed at another version.
 missing=() other=()
