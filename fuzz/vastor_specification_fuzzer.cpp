@@ -17,7 +17,7 @@
 
 #include "common/CompilerError.h"
 #include "fuzz/FuzzCheck.h"
-#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/options/SwitchTable.h"
 #include "typecompiler/parser/SpecificationParser.h"
 
 namespace {

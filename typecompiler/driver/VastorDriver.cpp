@@ -10,11 +10,11 @@
 #include "common/FileNames.h"
 #include "common/IoError.h"
 #include "common/Messages.h"
-#include "typecompiler/driver/SwitchKeys.h"
-#include "typecompiler/driver/SwitchParsing.h"
-#include "typecompiler/driver/SwitchTable.h"
 #include "typecompiler/driver/Usage.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
+#include "typecompiler/options/SwitchKeys.h"
+#include "typecompiler/options/SwitchParsing.h"
+#include "typecompiler/options/SwitchTable.h"
 #include "typecompiler/parser/SpecificationParser.h"
 
 namespace vastor {

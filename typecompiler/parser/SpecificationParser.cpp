@@ -7,8 +7,8 @@
 #include "common/IoError.h"
 #include "common/Messages.h"
 #include "typecompiler/VastorMessages.h"
-#include "typecompiler/driver/SwitchKeys.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
+#include "typecompiler/options/SwitchKeys.h"
 #include "typecompiler/parser/Method.h"
 #include "typecompiler/scanner/TokenKinds.h"
 

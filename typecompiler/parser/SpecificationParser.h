@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/ByteReader.h"
-#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/options/SwitchTable.h"
 #include "typecompiler/parser/ClassTable.h"
 #include "typecompiler/parser/Method.h"
 #include "typecompiler/parser/Parameter.h"
