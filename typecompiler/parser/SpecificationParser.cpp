@@ -8,8 +8,8 @@
 #include "common/Messages.h"
 #include "typecompiler/VastorMessages.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
+#include "typecompiler/model/Method.h"
 #include "typecompiler/options/SwitchKeys.h"
-#include "typecompiler/parser/Method.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
 namespace vastor {

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "common/ByteReader.h"
+#include "typecompiler/model/Method.h"
+#include "typecompiler/model/Parameter.h"
 #include "typecompiler/options/SwitchTable.h"
 #include "typecompiler/parser/ClassTable.h"
-#include "typecompiler/parser/Method.h"
-#include "typecompiler/parser/Parameter.h"
 #include "typecompiler/scanner/ClassBodyState.h"
 #include "typecompiler/scanner/EmbeddedCodeState.h"
 #include "typecompiler/scanner/MethodBodyState.h"
