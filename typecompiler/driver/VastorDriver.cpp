@@ -10,6 +10,7 @@
 #include "common/FileNames.h"
 #include "common/IoError.h"
 #include "common/Messages.h"
+#include "typecompiler/driver/FileOutputSink.h"
 #include "typecompiler/driver/Usage.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
 #include "typecompiler/options/SwitchKeys.h"
@@ -58,7 +59,9 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
             return exitStatus::errorReported;
         }
 
-        SpecificationParser parser(input, configuration, errors);
+        // The tool writes files; the notices join the errors on standard error.
+        FileOutputSink output(errors);
+        SpecificationParser parser(input, configuration, output);
         std::error_code sizeUnknown;
         const auto inputBytes = std::filesystem::file_size(common::filePath(inputName), sizeUnknown);
         if (!sizeUnknown) parser.expectInputSize(inputBytes);
