@@ -1,9 +1,11 @@
 #include "common/CommandLine.h"
 
+// shellapi.h needs the declarations of windows.h before it.
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <cstdio>
 
