@@ -1,6 +1,6 @@
 #include "common/CommandLine.h"
 
-// shellapi.h needs the declarations of windows.h before it.
+// windows.h first: the other system headers build on its declarations.
 #include <windows.h>
 
 #include <fcntl.h>
