@@ -12,9 +12,10 @@
 
 #include "common/CompilerError.h"
 #include "preprocessor/PreprocessorParser.h"
-#include "typecompiler/driver/SwitchTable.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
-#include "typecompiler/parser/Method.h"
+#include "typecompiler/model/Method.h"
+#include "typecompiler/options/SwitchTable.h"
+#include "typecompiler/parser/MemoryOutputSink.h"
 #include "typecompiler/parser/SpecificationParser.h"
 
 namespace lsp {
@@ -42,22 +43,21 @@ protected:
 VastorRun runVastor(std::string_view specification, std::string_view lineMapSource) {
     ViewBuffer buffer(specification);
     std::istream input(&buffer);
-    std::ostringstream java;
-    std::ostringstream notices;
-    // No "API" entry: the parser then writes no TypeException.java.
-    vastor::SwitchTable configuration(notices);
+    // Type.java and the notes go to memory; with no "API" entry there is no TypeException.java.
+    vastor::MemoryOutputSink output;
+    vastor::SwitchTable configuration(output.notices());
     VastorRun run;
     try {
-        vastor::SpecificationParser parser(input, java, configuration, notices);
+        vastor::SpecificationParser parser(input, configuration, output);
         parser.expectInputSize(specification.size());
         if (!lineMapSource.empty()) parser.enableLineMap();
         parser.parse();
         if (!lineMapSource.empty()) run.lineMap = parser.lineMap(lineMapSource, lineMapSource);
-        run.typeJava = java.str();
+        run.typeJava = output.typeJava();
     } catch (const std::exception& error) {
         run.error = common::errorText(error);
     }
-    run.notices = notices.str();
+    run.notices = output.noticeText();
     return run;
 }
 
