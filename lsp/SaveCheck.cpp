@@ -202,7 +202,7 @@ std::vector<LineMessage> byaccjMessages(std::string_view output, std::string_vie
     return messages;
 }
 
-SaveCheckResult runSaveCheck(const SaveCheckJob& job) {
+SaveCheckResult runSaveCheck(const SaveCheckJob& job, const std::atomic<bool>* stop) {
     SaveCheckResult result{job.uri, job.version, {}, {}};
     ScratchFolder scratch;
     if (!scratch.ready()) {
@@ -229,20 +229,20 @@ SaveCheckResult runSaveCheck(const SaveCheckJob& job) {
             {job.program, "-d", pathText(folder / "classes"), "-encoding", "UTF-8", "-proc:none", "-implicit:class",
              "-Xlint:none", "-nowarn", "-sourcepath", pathText(sources) + separator + job.apiSources,
              "-J-XX:TieredStopAtLevel=1", pathText(typeJava)},
-            pathText(folder), programTimeout);
+            pathText(folder), programTimeout, stop);
         result.messages = javacMessages(run.output, SourceMap(job.lineMap));
     } else {
         if (!writeFile(folder / "grammar.y", job.generated)) {
             result.log = "check on save: cannot write into " + pathText(folder);
             return result;
         }
-        run = runProgram({job.program, "-J", "grammar.y"}, pathText(folder), programTimeout);
+        run = runProgram({job.program, "-J", "grammar.y"}, pathText(folder), programTimeout, stop);
         result.messages = byaccjMessages(run.output, job.grammarText);
     }
     if (!run.started)
         result.log = "check on save: " + run.failure;
     else if (run.timedOut)
-        result.log = "check on save: " + job.program + " was stopped after two minutes";
+        result.log = "check on save: " + job.program + " was stopped (after two minutes, or at exit)";
     else if (run.exitCode != 0 && result.messages.empty())
         result.log = "check on save: " + job.program + " failed with status " + std::to_string(run.exitCode) + ": " +
                      toolTextToUtf8(run.output.substr(0, 2000));

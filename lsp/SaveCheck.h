@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,7 +37,8 @@ struct SaveCheckResult {
 /// Writes the generated text into a folder of its own, runs javac (with the
 /// API's sources) or byacc/J on it and reads their messages back at the
 /// document's lines.
-SaveCheckResult runSaveCheck(const SaveCheckJob& job);
+/// Stops the program as soon as `stop` is set.
+SaveCheckResult runSaveCheck(const SaveCheckJob& job, const std::atomic<bool>* stop = nullptr);
 
 /// javac's messages about Type.java, at the specification's lines through
 /// the line map; messages about other files at line 0.

@@ -1,5 +1,6 @@
 #include "lsp/ServerLoop.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -76,6 +77,7 @@ public:
     explicit SaveCheckWorker(std::shared_ptr<EventQueue> queue)
         : queue_(std::move(queue)), thread_([this] { work(); }) {}
 
+    // A program still running is killed: exit does not wait for it.
     ~SaveCheckWorker() {
         {
             const std::lock_guard<std::mutex> lock(mutex_);
@@ -106,7 +108,7 @@ private:
                 job = std::move(jobs_.front());
                 jobs_.pop_front();
             }
-            queue_->push(runSaveCheck(job));
+            queue_->push(runSaveCheck(job, &stopping_));
         }
     }
 
@@ -114,7 +116,7 @@ private:
     std::mutex mutex_;
     std::condition_variable ready_;
     std::deque<SaveCheckJob> jobs_;
-    bool stopping_ = false;
+    std::atomic<bool> stopping_ = false;
     std::thread thread_;
 };
 

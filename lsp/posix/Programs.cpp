@@ -27,7 +27,7 @@ bool isExecutable(const std::string& path) {
 }  // namespace
 
 ProgramRun runProgram(const std::vector<std::string>& command, const std::string& workingDirectory,
-                      std::chrono::milliseconds timeout, std::size_t maxOutput) {
+                      std::chrono::milliseconds timeout, const std::atomic<bool>* stop, std::size_t maxOutput) {
     ProgramRun run;
     if (command.empty()) {
         run.failure = "no program named";
@@ -59,17 +59,17 @@ ProgramRun runProgram(const std::vector<std::string>& command, const std::string
     run.started = true;
 
     const auto deadline = std::chrono::steady_clock::now() + timeout;
+    const auto mustEnd = [&] { return std::chrono::steady_clock::now() >= deadline || (stop && stop->load()); };
     char buffer[65536];
     for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
-        if (left <= 0) {
+        if (mustEnd()) {
             run.timedOut = true;
             ::kill(child, SIGKILL);
             break;
         }
+        // A tenth of a second at most, to see a stop in time.
         pollfd ready{pipe[0], POLLIN, 0};
-        const int polled = ::poll(&ready, 1, static_cast<int>(std::min<long long>(left, INT_MAX)));
+        const int polled = ::poll(&ready, 1, 100);
         if (polled < 0 && errno == EINTR) continue;
         if (polled <= 0) continue;
         const ssize_t count = ::read(pipe[0], buffer, sizeof buffer);
@@ -84,7 +84,7 @@ ProgramRun runProgram(const std::vector<std::string>& command, const std::string
     for (;;) {
         const pid_t ended = ::waitpid(child, &status, WNOHANG);
         if (ended == child || (ended < 0 && errno != EINTR)) break;
-        if (std::chrono::steady_clock::now() >= deadline) {
+        if (mustEnd()) {
             run.timedOut = true;
             ::kill(child, SIGKILL);
             while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}

@@ -49,7 +49,7 @@ struct Handle {
 }  // namespace
 
 ProgramRun runProgram(const std::vector<std::string>& command, const std::string& workingDirectory,
-                      std::chrono::milliseconds timeout, std::size_t maxOutput) {
+                      std::chrono::milliseconds timeout, const std::atomic<bool>* stop, std::size_t maxOutput) {
     ProgramRun run;
     if (command.empty()) {
         run.failure = "no program named";
@@ -97,10 +97,14 @@ ProgramRun runProgram(const std::vector<std::string>& command, const std::string
             run.output.append(buffer, std::min<std::size_t>(room, count));
         }
     });
-    if (WaitForSingleObject(processHandle.value, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+    // A tenth of a second at a time, to see a stop in time.
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (WaitForSingleObject(processHandle.value, 100) == WAIT_TIMEOUT) {
+        if (std::chrono::steady_clock::now() < deadline && !(stop && stop->load())) continue;
         run.timedOut = true;
         TerminateProcess(processHandle.value, 1);
         WaitForSingleObject(processHandle.value, INFINITE);
+        break;
     }
     collector.join();
     DWORD exitCode = 0;
