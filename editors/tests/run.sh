@@ -31,7 +31,7 @@ case $editor in
          -g "$modules/tm-grammars/grammars/java.json" \
          -g "$textmate/syntaxes/vastor.tmLanguage.json" \
          -g "$textmate/syntaxes/perlan.tmLanguage.json" \
-         "$SAMPLES/sample.spec" "$SAMPLES/sample.yt"
+         "$SAMPLES/sample.spec" "$SAMPLES/sample.yt" "$SAMPLES/long-header.spec"
     # The extension manifest names the grammars that are there, at the
     # project's version.
     node -e '

@@ -36,7 +36,10 @@ let s:items = {
       \ 'entity.name.function.nonterminal.perlan': 'yaccNonterminal',
       \ 'punctuation.section.embedded.begin.perlan': 'perlanCheckDelimiter',
       \ 'string.quoted.single.perlan': 'yaccString',
-      \ 'comment.block.java': 'cComment\%(Start\)\=',
+      \ 'comment.block.java': '\%(c\|java\)Comment\%(Start\)\=',
+      \ 'comment.line.double-slash.java': 'javaLineComment',
+      \ 'variable.language.perlan': 'yaccVar',
+      \ 'punctuation.section.embedded.end.perlan': 'perlanCheckDelimiter',
       \ }
 
 " Each assertion line "// ^^^ scope" or "// <-- scope" names the columns of
@@ -56,13 +59,14 @@ function! s:CheckSample(file, filetype) abort
     for col in [first, last]
       let got = synIDattr(synID(target, col, 1), 'name')
       let expected = get(s:items, found[2], '?')
-      call s:Expect(printf('%s:%d:%d %s', a:file, target, col, found[2]), got =~# '^' . expected . '$' ? expected : got, expected)
+      call s:Expect(printf('%s:%d:%d %s', a:file, target, col, found[2]), got =~# '^\%(' . expected . '\)$' ? expected : got, expected)
     endfor
   endfor
 endfunction
 
 call s:CheckSample('sample.spec', 'vastor')
 call s:CheckSample('sample.yt', 'perlan')
+call s:CheckSample('long-header.spec', 'vastor')
 
 " An RPM spec file stays one; a type specification is found by its content.
 execute 'edit ' . fnameescape($SAMPLES . '/rpm.spec')
