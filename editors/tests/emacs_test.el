@@ -35,7 +35,10 @@
     ("entity.name.function.nonterminal.perlan" font-lock-function-name-face)
     ("punctuation.section.embedded.begin.perlan" font-lock-preprocessor-face)
     ("string.quoted.single.perlan" font-lock-string-face)
-    ("comment.block.java" font-lock-comment-delimiter-face font-lock-comment-face)))
+    ("comment.block.java" font-lock-comment-delimiter-face font-lock-comment-face)
+    ("comment.line.double-slash.java" font-lock-comment-delimiter-face font-lock-comment-face)
+    ("variable.language.perlan" font-lock-variable-name-face)
+    ("punctuation.section.embedded.end.perlan" font-lock-preprocessor-face)))
 
 (defun test-sample (file mode)
   "Check the mode of FILE and the faces that its assertion lines name.
@@ -64,6 +67,7 @@ the closest line above that is not an assertion."
 
 (test-sample "sample.spec" 'vastor-mode)
 (test-sample "sample.yt" 'perlan-mode)
+(test-sample "long-header.spec" 'vastor-mode)
 (with-current-buffer (find-file-noselect (expand-file-name "rpm.spec" test-samples))
   (test-expect "rpm.spec mode" (eq major-mode 'vastor-mode) nil))
 
