@@ -198,6 +198,20 @@ line up with that text, and its closing brace with the opening one."
           (t (+ (or hang (+ (typetools-indent--indentation-at open) typetools-indent-offset))
                 (if (typetools-indent--continued-p open) typetools-indent-offset 0))))))
 
+(defun perlan--block-start (pos)
+  "The /*< of the typechecking block that POS stands in, if it has one."
+  (save-excursion
+    (syntax-propertize (line-end-position))
+    (goto-char pos)
+    (let (found)
+      (while (and (not found) (re-search-backward "/\\*<" nil t))
+        (when (get-text-property (point) 'perlan-delimiter)
+          (setq found (point))))
+      (and found
+           (let ((end (perlan--block-end (+ found 3))))
+             (or (null end) (> end pos)))
+           found))))
+
 (defun perlan--indentation ()
   "The column of the line at point; nil to leave it as it is."
   (save-excursion
@@ -209,6 +223,12 @@ line up with that text, and its closing brace with the opening one."
             ((looking-at "[ \t]*%%") 0)
             ((not (eq (perlan--section (point)) 'rules))
              (if open (typetools-indent-in-brackets open t) 0))
+            ((let ((block (perlan--block-start (point))))
+               (and block (or (null open) (> block open))
+                    ;; Lines of a block go one step in from its /*<, its >*/
+                    ;; back to it.
+                    (+ (typetools-indent--indentation-at block)
+                       (if (looking-at "[ \t]*>\\*/") 0 typetools-indent-offset)))))
             ((null open) (perlan--rule-indentation))
             ((= open (car (nth 9 ppss))) (perlan--action-indentation open))
             (t (typetools-indent-in-brackets open t))))))

@@ -33,8 +33,19 @@
   (and (eq (char-after open) ?{) (typetools-indent--after open ?%)))
 
 (defun typetools-indent--indentation-at (pos)
-  "The indentation of the line that holds POS."
-  (save-excursion (goto-char pos) (current-indentation)))
+  "The indentation of the statement that holds POS.
+That is the indentation of the line where the parentheses open that
+the line of POS starts in (a method header on two lines, say), else the
+indentation of the line of POS."
+  (save-excursion
+    (goto-char pos)
+    (beginning-of-line)
+    (let ((open (nth 1 (syntax-ppss))))
+      (while (and open (eq (char-after open) ?\())
+        (goto-char open)
+        (beginning-of-line)
+        (setq open (nth 1 (syntax-ppss)))))
+    (current-indentation)))
 
 (defun typetools-indent--continued-p (open)
   "Whether the line at point continues a statement of the block at OPEN.
@@ -69,7 +80,9 @@ other line keeps its indentation."
   "The column of the line at point, inside the bracket that opens at OPEN.
 JAVA says whether the bracket holds Java statements, which may be
 continued on the next line."
-  (let ((base (typetools-indent--indentation-at open))
+  (let ((base (if (memq (char-after open) '(?\( ?\[))
+                  (save-excursion (goto-char open) (current-indentation))
+                (typetools-indent--indentation-at open)))
         (closer (save-excursion
                   (beginning-of-line)
                   (looking-at "[ \t]*%?[])}]"))))

@@ -1,6 +1,8 @@
 " Vim syntax file
 " Language:	Perlan grammar (a yacc grammar whose actions hold typechecking blocks)
 " Installed by: typetools
+"
+" With foldmethod=syntax the preamble, rules, actions and blocks fold.
 
 if exists("b:current_syntax")
   finish
@@ -27,12 +29,14 @@ syn region perlanActionBlock matchgroup=perlanActionBrace start="{" end="}" cont
 " $$ and $n within the Java of a block, in parentheses too.
 syn match yaccVar '\$\d\+\|\$\$\|\$<\I\i*>\$\|\$<\I\i*>\d\+' contained containedin=javaParenT,javaParenT1,javaParenT2
 
-" A rule name whose ':' follows on a later line, after comments of either kind.
-syn region yaccNonterminal start="^\s*\a\w*\ze\%(\_s*\%(/\*\_.\{-}\*/\|//.*\n\)\)*\_s*:" matchgroup=yaccDelim end=";" matchgroup=yaccSectionSep end='^%%$'me=e-2,re=e-2 contains=yaccAction,yaccDelim,yaccString,yaccComment contained fold
+" A rule, from its name (whose ':' may follow on a later line, after comments
+" of either kind) to its ';'. The name is an item of its own for the outline.
+syn region yaccNonterminal matchgroup=perlanRuleName start="^\s*\a\w*\ze\%(\_s*\%(/\*\_.\{-}\*/\|//.*\n\)\)*\_s*:" matchgroup=yaccDelim end=";" matchgroup=yaccSectionSep end='^%%$'me=e-2,re=e-2 contains=yaccAction,yaccDelim,yaccString,yaccComment contained fold
 
 syn sync fromstart
 
 hi def link perlanCheckDelimiter	PreProc
+hi def link perlanRuleName	Function
 
 let b:current_syntax = "perlan"
 
