@@ -94,10 +94,14 @@ function! typetools#AfterMake(location) abort
     endif
   endfor
   if changed
+    " Replacing the items resets the current entry: make it the first
+    " valid one again, where :make jumps (notes may come before it).
+    let first = index(map(copy(items), 'v:val.valid'), 1) + 1
+    let what = {'items': items, 'idx': max([first, 1])}
     if a:location
-      call setloclist(0, [], 'r', {'items': items})
+      call setloclist(0, [], 'r', what)
     else
-      call setqflist([], 'r', {'items': items})
+      call setqflist([], 'r', what)
     endif
   endif
 endfunction
