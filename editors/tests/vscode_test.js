@@ -106,7 +106,8 @@ expect('$typetools', problems('typetools', [
   '/home/me/calc/src/main/vastor/types.spec: warning: Definition of BaseType.boolean equalsTo (Type)']),
   [['/home/me/calc/src/main/vastor/types.spec', 97, 'Semantic err']]);
 
-// The folder packs without a warning; the build installed the same package.
+// The folder packs without a warning; a build that packed it (VSIX names
+// its .vsix) installed the package.
 const vsce = path.join(samples, 'node_modules', '.bin', 'vsce');
 const packed = path.join(scratch, 'packed.vsix');
 const pack = spawnSync(vsce, ['package', '--no-dependencies', '--out', packed],
@@ -126,7 +127,7 @@ expect('.vsix entries', listing.filter(name => name.startsWith('extension/')), [
   'extension/perlan-language-configuration.json', 'extension/syntaxes/perlan.tmLanguage.json',
   'extension/syntaxes/vastor.tmLanguage.json', 'extension/vastor-language-configuration.json']);
 const installed = path.join(folder, '..', `typetools-${version}.vsix`);
-if (!fs.existsSync(installed)) failures.push(`no ${installed}`);
+if (process.env.VSIX && !fs.existsSync(installed)) failures.push(`no ${installed}`);
 
 for (const failure of failures) console.error(`FAIL ${failure}`);
 process.exit(failures.length ? 1 : 0);
