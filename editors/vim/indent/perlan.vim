@@ -82,8 +82,8 @@ endfunction
 " The line of the /*< of the typechecking block that LNUM stands in, when
 " that block began on an earlier line; 0 otherwise.
 function! s:BlockStart(lnum) abort
-  let names = map(synstack(a:lnum, max([indent(a:lnum), 1])), 'synIDattr(v:val, "name")')
-  if index(names, 'perlanCheck') < 0
+  let first = typetools#indent#FirstColumn(a:lnum)
+  if !typetools#indent#Within(a:lnum, first, '^perlanCheck$') || getline(a:lnum)[first - 1 :] =~# '^/\*<'
     return 0
   endif
   let save = getcurpos()
@@ -103,7 +103,7 @@ function! GetPerlanIndent() abort
   let line = getline(v:lnum)
   if line =~# '^%%'
     return 0
-  elseif line =~# '^\s*\*' && synIDattr(synID(v:lnum, indent(v:lnum) + 1, 0), 'name') =~? 'comment'
+  elseif line =~# '^\s*\*' && typetools#indent#Within(v:lnum, typetools#indent#FirstColumn(v:lnum), 'comment')
     return GetJavaIndent()
   endif
   let section = s:Section(v:lnum)

@@ -23,7 +23,7 @@ endif
 
 function! GetVastorIndent() abort
   let line = getline(v:lnum)
-  if line =~# '^\s*\*' && synIDattr(synID(v:lnum, indent(v:lnum) + 1, 0), 'name') =~? 'comment'
+  if line =~# '^\s*\*' && typetools#indent#Within(v:lnum, typetools#indent#FirstColumn(v:lnum), 'comment')
     return GetJavaIndent()
   endif
   let [lnum, col, char] = typetools#indent#Innermost(v:lnum)

@@ -6,8 +6,24 @@
 let s:cpo_save = &cpo
 set cpo&vim
 
+" Whether the syntax items at LNUM, COL include one whose name matches
+" PATTERN (the whole stack: a javadoc comment holds HTML items).
+function! typetools#indent#Within(lnum, col, pattern) abort
+  for id in synstack(a:lnum, a:col)
+    if synIDattr(id, 'name') =~? a:pattern
+      return 1
+    endif
+  endfor
+  return 0
+endfunction
+
 function! s:InText() abort
-  return synIDattr(synID(line('.'), col('.'), 0), 'name') =~? 'string\|comment\|character'
+  return typetools#indent#Within(line('.'), col('.'), 'string\|comment\|character')
+endfunction
+
+" The byte column of the first non-blank of LNUM (1 for a blank line).
+function! typetools#indent#FirstColumn(lnum) abort
+  return max([match(getline(a:lnum), '\S') + 1, 1])
 endfunction
 
 " The position [lnum, col] of the innermost OPEN (a "{" or "(") that is
@@ -63,7 +79,7 @@ function! s:CodeBefore(lnum, limit) abort
     let text = getline(lnum)
     let col = strlen(text)
     while col > (lnum == a:limit[0] ? a:limit[1] : 0)
-      if text[col - 1] =~# '\S' && synIDattr(synID(lnum, col, 0), 'name') !~? 'comment'
+      if text[col - 1] =~# '\S' && !typetools#indent#Within(lnum, col, 'comment')
         return [lnum, strpart(text, 0, col)]
       endif
       let col -= 1
