@@ -67,6 +67,9 @@ endfunction
 call s:CheckSample('sample.spec', 'vastor')
 call s:CheckSample('sample.yt', 'perlan')
 call s:CheckSample('long-header.spec', 'vastor')
+" A grammar that starts with its first %% (no declarations, no test header).
+execute 'edit ' . fnameescape($SAMPLES . '/broken.yt')
+call s:Expect('broken.yt:2:1', synIDattr(synID(2, 1, 1), 'name'), 'perlanRuleName')
 
 " An RPM spec file stays one; a type specification is found by its content,
 " in a new file as soon as it has some, and by the extension .vastor.

@@ -33,6 +33,9 @@ syn match yaccVar '\$\d\+\|\$\$\|\$<\I\i*>\$\|\$<\I\i*>\d\+' contained contained
 " of either kind) to its ';'. The name is an item of its own for the outline.
 syn region yaccNonterminal matchgroup=perlanRuleName start="^\s*\a\w*\ze\%(\_s*\%(/\*\_.\{-}\*/\|//.*\n\)\)*\_s*:" matchgroup=yaccDelim end=";" matchgroup=yaccSectionSep end='^%%$'me=e-2,re=e-2 contains=yaccAction,yaccDelim,yaccString,yaccComment contained fold
 
+" A grammar with no declarations: the file starts with its first %%.
+syn region yaccRules matchgroup=yaccSectionSep start='\%^%%\ze\(\s*/[*/].*\)\=$' end='^%%\ze\(\s*/[*/].*\)\=$'me=e-2,re=e-2 contains=@yaccRulesCluster nextgroup=yaccEndCode skipwhite skipempty fold
+
 syn sync fromstart
 
 hi def link perlanCheckDelimiter	PreProc
