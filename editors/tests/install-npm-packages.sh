@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the npm packages that the TextMate grammar tests use, at the
+# Installs the npm packages that the editor tests and the .vsix package use, at the
 # versions of package-lock.json, into node_modules beside it. Does nothing
 # when they are there already, so the tests run offline after the first time.
 set -euo pipefail
@@ -12,5 +12,7 @@ if ! command -v npm >/dev/null; then
   echo "npm is missing: run scripts/install-deps.sh" >&2
   exit 1
 fi
-npm ci --no-audit --no-fund --loglevel=error
+# No install scripts: none of these packages needs one to package or test
+# (vsce's optional keytar would try to build a native module).
+npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
 cp package-lock.json "$stamp"
