@@ -103,10 +103,12 @@ std::string findProgram(const std::string& name) {
     std::string_view folders = path ? path : "/usr/bin:/bin";
     while (!folders.empty()) {
         const std::size_t colon = folders.find(':');
-        std::string folder(folders.substr(0, colon));
+        const std::string_view folder = colon == 0 ? std::string_view(".") : folders.substr(0, colon);
         folders.remove_prefix(colon == std::string_view::npos ? folders.size() : colon + 1);
-        if (folder.empty()) folder = ".";
-        const std::string candidate = folder + '/' + name;
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on folder + '/' + name.
+        std::string candidate(folder);
+        candidate += '/';
+        candidate += name;
         if (isExecutable(candidate)) return candidate;
     }
     return {};

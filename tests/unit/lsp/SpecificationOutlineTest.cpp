@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace lsp {
@@ -19,25 +20,26 @@ std::string span(std::string_view text, Span s) { return at(text, s.begin) + "-"
 // The outline in one line per part: where each name and each part is.
 std::string render(std::string_view text) {
     const SpecificationOutline outline = outlineSpecification(text);
-    std::string out;
-    if (outline.preamble) out += "preamble " + span(text, *outline.preamble) + "\n";
+    std::ostringstream out;
+    if (outline.preamble) out << "preamble " << span(text, *outline.preamble) << "\n";
     for (const auto& chain : outline.chains) {
-        out += "chain";
-        for (const NamedSpan& type : chain) out += " " + type.name + "@" + at(text, type.span.begin);
-        out += "\n";
+        out << "chain";
+        for (const NamedSpan& type : chain) out << " " << type.name << "@" << at(text, type.span.begin);
+        out << "\n";
     }
     for (const ClassOutline& definition : outline.classes) {
-        out += "class " + definition.name.name + "@" + at(text, definition.name.span.begin) + " " +
-               span(text, definition.span);
-        for (const ClassArgument& argument : definition.arguments) out += " " + argument.kind;
-        for (const Span& block : definition.codeBlocks) out += " code " + span(text, block);
+        out << "class " << definition.name.name << "@" << at(text, definition.name.span.begin) << " "
+            << span(text, definition.span);
+        for (const ClassArgument& argument : definition.arguments) out << " " << argument.kind;
+        for (const Span& block : definition.codeBlocks) out << " code " << span(text, block);
         for (const MethodOutline& method : definition.methods)
-            out += " " + method.keySignature() + "@" + at(text, method.name.span.begin) + " " + span(text, method.span);
-        out += "\n";
+            out << " " << method.keySignature() << "@" << at(text, method.name.span.begin) << " "
+                << span(text, method.span);
+        out << "\n";
     }
     for (const NamedSpan& quoted : outline.quotedNames)
-        out += "quoted " + quoted.name + "@" + at(text, quoted.span.begin) + "\n";
-    return out;
+        out << "quoted " << quoted.name << "@" << at(text, quoted.span.begin) << "\n";
+    return out.str();
 }
 
 struct Case {
