@@ -68,6 +68,8 @@ public final class MapperTable {
 			"    [javac] /p/src/types.spec:37: error: x"},
 		{"Maven's form", "[ERROR] /p/gen/Type.java:[256,9] cannot find symbol", "",
 			"[ERROR] /p/src/types.spec:[37,9] cannot find symbol"},
+		{"Maven's form without a column", "[ERROR] /p/gen/Type.java:[256] error: x", "",
+			"[ERROR] /p/src/types.spec:[37] error: x"},
 		{"a Windows path", "C:\\p\\gen\\Type.java:256: error: x", "", "C:\\p\\src\\types.spec:37: error: x"},
 		{"parser line through //#line and the grammar's map", "/p/parser/Parser.java:4: error: x", "",
 			"/p/src/lang.yt:11: error: x"},

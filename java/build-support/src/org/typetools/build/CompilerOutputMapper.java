@@ -23,7 +23,7 @@ public final class CompilerOutputMapper {
 
 	private static final Pattern JAVAC =
 			Pattern.compile("((?:\\s*\\[[\\w:.-]+\\])?\\s*)(\\S.*?):(\\d+):( .*)?");
-	private static final Pattern MAVEN = Pattern.compile("(\\[\\w+\\] )(\\S.*?):\\[(\\d+),(\\d+)\\](.*)");
+	private static final Pattern MAVEN = Pattern.compile("(\\[\\w+\\] )(\\S.*?):\\[(\\d+)(,\\d+)?\\](.*)");
 	private static final Pattern BYACCJ = Pattern.compile("\\S+: ([ewf]) - line (\\d+) of +\"(.*)\", (.*)");
 
 	private final LineMapper mapper;
@@ -45,7 +45,8 @@ public final class CompilerOutputMapper {
 		if (maven.matches()) {
 			SourceLine source = sourceOf(maven.group(2), maven.group(3));
 			if (source == null) return line;
-			return maven.group(1) + source.file() + ":[" + source.line() + "," + maven.group(4) + "]" + maven.group(5);
+			String column = maven.group(4) == null ? "" : maven.group(4);
+			return maven.group(1) + source.file() + ":[" + source.line() + column + "]" + maven.group(5);
 		}
 		Matcher javac = JAVAC.matcher(line);
 		if (javac.matches()) {
