@@ -13,4 +13,8 @@ std::filesystem::path filePath(const std::string& name);
 /// '/' elsewhere.
 char pathSeparator();
 
+/// Every character that separates the components of a path the user gives:
+/// "/" elsewhere, both slashes on Windows.
+const char* pathSeparators();
+
 }  // namespace common

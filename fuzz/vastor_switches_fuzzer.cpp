@@ -35,8 +35,8 @@ std::vector<std::string> splitArguments(const std::string& bytes) {
 }
 
 void checkWarnings(const std::string& warnings) {
-    static const std::set<std::string> keys = {"API",       "BASEERROR", "INPUTFILE", "LANGUAGE", "LanguageJavaSwitch",
-                                               "OUTHEADER", "OUTIMPL",   "TEParser"};
+    static const std::set<std::string> keys = {"API",     "BASEERROR", "INPUTFILE", "LANGUAGE", "LanguageJavaSwitch",
+                                               "LINEMAP", "OUTHEADER", "OUTIMPL",   "TEParser"};
     const std::string prefix = "Vastor Switch Warning: Overriding existing switch ";
     std::istringstream lines(warnings);
     std::string line;

@@ -131,6 +131,9 @@ inline std::string definitionOf(const std::string& className, const std::string&
 // Output files.
 
 inline constexpr const char* cannotCreateTypeJava = "Can not create output file Type.java";
+inline std::string cannotCreateLineMap(const std::string& path) { return "Can not create output file " + path; }
+inline std::string cannotWriteLineMap(const std::string& path) { return "Can not write output file " + path; }
+inline constexpr const char* lineMapIsTypeJava = "the line map can not be written to Type.java";
 inline std::string cannotOpenTypeException(const std::string& path) {
     return "Can not open API TypeException.java file: " + path;
 }

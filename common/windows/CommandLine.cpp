@@ -1,9 +1,11 @@
 #include "common/CommandLine.h"
 
+// windows.h first: the other system headers build on its declarations.
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <cstdio>
 

@@ -8,4 +8,6 @@ std::filesystem::path filePath(const std::string& name) { return windows::toUtf1
 
 char pathSeparator() { return '\\'; }
 
+const char* pathSeparators() { return "\\/"; }
+
 }  // namespace common

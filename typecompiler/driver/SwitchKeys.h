@@ -11,6 +11,8 @@ inline constexpr const char* baseError = "BASEERROR";
 inline constexpr const char* api = "API";
 inline constexpr const char* teParser = "TEParser";
 inline constexpr const char* inputFile = "INPUTFILE";
+/// Where to write the line map of Type.java (switch -lineMap); absent: nowhere.
+inline constexpr const char* lineMap = "LINEMAP";
 /// The key of the switch made for a -language that names anything but Java.
 inline constexpr const char* languageJava = "LanguageJavaSwitch";
 }  // namespace switchKey

@@ -22,7 +22,8 @@ bool equalsIgnoringCase(const std::string& a, const std::string& b) {
 
 // The order of comparison; each entry is also the key of the switch made.
 constexpr const char* canonicalNames[] = {switchKey::language,  switchKey::outHeader, switchKey::outImpl,
-                                          switchKey::baseError, switchKey::api,       switchKey::teParser};
+                                          switchKey::baseError, switchKey::api,       switchKey::teParser,
+                                          switchKey::lineMap};
 
 }  // namespace
 

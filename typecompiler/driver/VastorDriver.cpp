@@ -6,10 +6,12 @@
 #include <memory>
 
 #include "common/CompilerError.h"
+#include "common/ConfigurationException.h"
 #include "common/FileIdentity.h"
 #include "common/FileNames.h"
 #include "common/IoError.h"
 #include "common/Messages.h"
+#include "typecompiler/VastorMessages.h"
 #include "typecompiler/driver/SwitchKeys.h"
 #include "typecompiler/driver/SwitchParsing.h"
 #include "typecompiler/driver/SwitchTable.h"
@@ -22,12 +24,31 @@ namespace vastor {
 namespace {
 
 // True when writing the outputs would overwrite the specification itself:
-// Type.java, or with -API the TypeException.java, is the input file under
-// another name (./Type.java, a symbolic or a hard link).
+// Type.java, or with -API the TypeException.java, or the line map, is the
+// input file under another name (./Type.java, a symbolic or a hard link).
 bool inputIsAnOutput(const std::string& inputName, const SwitchTable& configuration) {
     if (common::isSameExistingFile(inputName, typeJavaFile)) return true;
+    const Switch* lineMap = configuration.find(switchKey::lineMap);
+    if (lineMap && common::isSameExistingFile(inputName, lineMap->value())) return true;
     const Switch* api = configuration.find(switchKey::api);
     return api && common::isSameExistingFile(inputName, typeExceptionPath(api->value()));
+}
+
+// The last component of a path, as the line map names the specification.
+std::string fileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of(common::pathSeparators());
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Writes the line map of the Type.java just written; a file that cannot be
+// written fails the run, which must not look like a success.
+void writeLineMap(const SpecificationParser& parser, const std::string& mapName, const std::string& inputName) {
+    std::ofstream map(common::filePath(mapName), std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!map.is_open()) throw common::OutputOpenError(messages::cannotCreateLineMap(mapName));
+    const std::string text = parser.lineMap(fileNameOf(inputName), inputName);
+    map.write(text.data(), static_cast<std::streamsize>(text.size()));
+    map.close();
+    if (!map) throw common::OutputWriteError(messages::cannotWriteLineMap(mapName));
 }
 
 }  // namespace
@@ -58,11 +79,19 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
             return exitStatus::errorReported;
         }
 
+        const Switch* lineMap = configuration.find(switchKey::lineMap);
+        if (lineMap && (std::filesystem::path(lineMap->value()).lexically_normal() == typeJavaFile ||
+                        common::isSameExistingFile(lineMap->value(), typeJavaFile))) {
+            throw common::ConfigurationException(messages::lineMapIsTypeJava);
+        }
+
         SpecificationParser parser(input, configuration, errors);
         std::error_code sizeUnknown;
         const auto inputBytes = std::filesystem::file_size(common::filePath(inputName), sizeUnknown);
         if (!sizeUnknown) parser.expectInputSize(inputBytes);
+        if (lineMap) parser.enableLineMap();
         parser.parse();
+        if (lineMap) writeLineMap(parser, lineMap->value(), inputName);
         return exitStatus::success;
     } catch (const common::InputReadError&) {
         errors << common::messages::cannotReadInputFile << arguments.back() << '\n' << std::flush;

@@ -44,6 +44,7 @@ void BaseTypeWriter::addSafeCallFallback(const Method& method) {
     safeCallText_ += " not available for class \"+ getType());\n";
     Method::writeTail(safeCallText_);
     fallback.textEnd = safeCallText_.size();
+    fallback.line = method.headerLine();
     safeCalls_.push_back(std::move(fallback));
 }
 
@@ -91,8 +92,11 @@ void BaseTypeWriter::addMethod(const Method& method) {
     }
 }
 
-void BaseTypeWriter::addClassCode(const std::string& text) {
-    if (currentClass_ == kBaseTypeName) text_ += text;
+void BaseTypeWriter::addClassCode(const std::string& text, int firstLine) {
+    if (currentClass_ != kBaseTypeName) return;
+    marks_.copy(text_.size(), firstLine);
+    text_ += text;
+    marks_.none(text_.size());
 }
 
 void BaseTypeWriter::addChain() {
@@ -111,9 +115,10 @@ void BaseTypeWriter::addChainType(const std::string& typeName) {
     promotionRows_ += '"';
 }
 
-void BaseTypeWriter::writePromotions() {
+void BaseTypeWriter::writePromotions(int directiveLine) {
     const std::size_t implicitCast = safeCallKeys_.find(kImplicitCastKey, Method::hashKey(kImplicitCastKey));
     if (implicitCast == KeySignatureSet::npos || !safeCalls_[implicitCast].method) return;
+    safeCalls_[implicitCast].line = directiveLine;
 
     std::string body = "\n\t\tString [][] promotions = {\n";
     body += promotionRows_;
@@ -141,14 +146,16 @@ void BaseTypeWriter::close() {
     for (const std::size_t i : safeCallKeys_.sortedIndices()) {
         const SafeCall& safeCall = safeCalls_[i];
         if (safeCall.removed) continue;
+        marks_.fixed(text_.size(), safeCall.line);
         if (safeCall.method)
             safeCall.method->write(text_);
         else
             text_.append(safeCallText_, safeCall.textBegin, safeCall.textEnd - safeCall.textBegin);
+        marks_.none(text_.size());
     }
     std::string().swap(safeCallText_);
     text_ += "\t// Methods defined by user in base class BaseType\n\n";
-    for (const std::size_t i : ownKeys_.sortedIndices()) ownMethods_[i].write(text_);
+    for (const std::size_t i : ownKeys_.sortedIndices()) writeSpecificationMethod(ownMethods_[i]);
     text_ += "\n}\n";
 }
 

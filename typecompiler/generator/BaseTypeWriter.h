@@ -26,15 +26,17 @@ public:
     /// default for a user method, or the method itself when in BaseType.
     void addMethod(const Method& method) override;
 
-    /// Appends text unchanged when the current class is BaseType.
-    virtual void addClassCode(const std::string& text);
+    /// Appends text unchanged when the current class is BaseType; the text
+    /// starts on firstLine of the specification (0: unknown).
+    virtual void addClassCode(const std::string& text, int firstLine = 0);
 
     /// Starts a new, empty promotion chain.
     void addChain();
     /// Appends typeName to the last chain.
     void addChainType(const std::string& typeName);
-    /// Turns the chains into the body of the default implicitCast.
-    void writePromotions();
+    /// Turns the chains into the body of the default implicitCast, whose
+    /// lines map to directiveLine (0: unknown).
+    void writePromotions(int directiveLine = 0);
 
     /// Writes the three method groups and closes the class.
     void close();
@@ -55,6 +57,8 @@ private:
         std::size_t textBegin = 0;
         std::size_t textEnd = 0;
         bool removed = false;
+        /// The specification line all its lines map to; 0: none.
+        int line = 0;
     };
 
     void addSafeCall(Method method);

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "typecompiler/generator/LineMarks.h"
 #include "typecompiler/generator/TextRoom.h"
 
 namespace vastor {
@@ -38,11 +39,30 @@ public:
     /// pages from its start.
     virtual void settle() { room_.settle(text_); }
 
+    /// Keeps, from now on, where the lines of the text come from.
+    void enableLineMarks() { marks_.enable(); }
+    const LineMarks& lineMarks() const { return marks_; }
+
 protected:
     JavaWriter() = default;
 
+    /// Appends a method of the specification in its plain form, with its own
+    /// modifier and body: its header maps to the header's line, its body to
+    /// the lines it was copied from, its closing brace to the body's last line.
+    void writeSpecificationMethod(const Method& method);
+    /// Appends a method that Vastor makes for one of the specification
+    /// (write() appends it to text_): every line of it maps to headerLine,
+    /// the line of that method's header.
+    template <typename Write>
+    void writeMadeFor(int headerLine, Write write) {
+        marks_.fixed(text_.size(), headerLine);
+        write();
+        marks_.none(text_.size());
+    }
+
     std::string text_;
     TextRoom room_;
+    LineMarks marks_;
 };
 
 }  // namespace vastor

@@ -20,7 +20,7 @@ NamedTypeWriter::NamedTypeWriter(const int& line) : line_(line) {
 
 void NamedTypeWriter::addMethod(const Method& method) {
     if (!delegated_.insert(method).inserted) return;
-    writeDelegation(text_, method, "getTypeField(0).");
+    writeMadeFor(method.headerLine(), [&] { writeDelegation(text_, method, "getTypeField(0)."); });
 }
 
 void NamedTypeWriter::close() { text_ += "\n}\n"; }

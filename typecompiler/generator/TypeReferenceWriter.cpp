@@ -18,11 +18,13 @@ TypeReferenceWriter::TypeReferenceWriter(const int& line) : line_(line) {
 
 void TypeReferenceWriter::addMethod(const Method& method) {
     if (!stubbed_.insert(method).inserted) return;
-    method.writeHead(text_, "");
-    text_ += "\t\t throw new TypeException(\"Trying to call method ";
-    method.appendFullSignature(text_);
-    text_ += " in a non defined type\");\n";
-    Method::writeTail(text_);
+    writeMadeFor(method.headerLine(), [&] {
+        method.writeHead(text_, "");
+        text_ += "\t\t throw new TypeException(\"Trying to call method ";
+        method.appendFullSignature(text_);
+        text_ += " in a non defined type\");\n";
+        Method::writeTail(text_);
+    });
 }
 
 void TypeReferenceWriter::close() { text_ += "\n}\n"; }

@@ -105,14 +105,16 @@ void TypeWriter::addGeneratedMethod(std::unique_ptr<Method> method) {
     generatedMethods_.push_back(std::move(method));
 }
 
-void TypeWriter::writeHeader(const std::string& preamble) {
+void TypeWriter::writeHeader(const std::string& preamble, int preambleLine) {
     // Type delegates these two in its fixed head.
     for (const std::string_view key : {"implicitCast (Type)", "equalsTo (Type)"}) {
         if (keys_.insert(key).inserted) roles_.push_back(Role::typeHandled);
     }
 
     text_ += "// * Preamble\n";
+    marks_.copy(text_.size(), preambleLine);
     text_ += preamble;
+    marks_.none(text_.size());
     text_ += "// * End of Preamble\n";
     text_ += kHeadBeforeParserClass;
     text_ += parserClass_;
@@ -146,7 +148,7 @@ void TypeWriter::addMethod(const Method& method) {
     const auto [index, inserted] = keys_.insert(method);
     if (inserted) {
         roles_.push_back(Role::delegated);
-        writeDelegation(text_, method, "type.");
+        writeMadeFor(method.headerLine(), [&] { writeDelegation(text_, method, "type."); });
         return;
     }
     switch (roles_[index]) {
@@ -161,7 +163,11 @@ void TypeWriter::addMethod(const Method& method) {
 
 void TypeWriter::writeTypeStrings(const std::set<std::string>& promotedTypes) { writeNames(promotedTypes); }
 
-void TypeWriter::writeSortedTypeStrings(std::span<const std::string> promotedTypes) { writeNames(promotedTypes); }
+void TypeWriter::writeSortedTypeStrings(std::span<const std::string> promotedTypes, int directiveLine) {
+    marks_.fixed(text_.size(), directiveLine);
+    writeNames(promotedTypes);
+    marks_.none(text_.size());
+}
 
 template <typename Names>
 void TypeWriter::writeNames(const Names& promotedTypes) {

@@ -31,14 +31,16 @@ public:
     void addMethod(const Method& method) override;
 
     /// Starts the class: preamble, fixed head and the generated methods.
-    /// Called once, before anything else.
-    void writeHeader(const std::string& preamble);
+    /// Called once, before anything else. The preamble starts on
+    /// preambleLine of the specification (0: unknown).
+    void writeHeader(const std::string& preamble, int preambleLine = 0);
 
     /// Closes the class with the array of predefined type names (all of
     /// promotedTypes but "BaseType", in the set's order).
     void writeTypeStrings(const std::set<std::string>& promotedTypes);
-    /// The same, for names already in ascending byte order without repeats.
-    void writeSortedTypeStrings(std::span<const std::string> promotedTypes);
+    /// The same, for names already in ascending byte order without repeats;
+    /// the array's lines map to directiveLine (0: unknown).
+    void writeSortedTypeStrings(std::span<const std::string> promotedTypes, int directiveLine = 0);
 
 private:
     template <typename Names>

@@ -28,13 +28,18 @@ UserClassWriter::UserClassWriter(const int& line, const std::string& currentClas
       builder_("builder", "BaseType", {{"TermList", "e"}}, "//* Built at the end of type creation"),
       builderKey_(builder_.keySignature()) {}
 
-void UserClassWriter::beginClass() {
+void UserClassWriter::beginClass(int line) {
+    classLine_ = line;
+    marks_.fixed(text_.size(), line);
     writeClassHeader(text_, currentClass_);
     text_ += kAccessors;
 }
 
-void UserClassWriter::addClassCode(const std::string& text) {
-    if (currentClass_ != kBaseTypeName) text_ += text;
+void UserClassWriter::addClassCode(const std::string& text, int firstLine) {
+    if (currentClass_ == kBaseTypeName) return;
+    marks_.copy(text_.size(), firstLine);
+    text_ += text;
+    marks_.none(text_.size());
 }
 
 void UserClassWriter::addMethod(const Method& method) {
@@ -45,7 +50,7 @@ void UserClassWriter::addMethod(const Method& method) {
     if (!classMethodKeys_.insert(method).inserted) {
         throw common::SemanticError(line_, messages::definedTwiceInClass(method.fullSignature(), currentClass_));
     }
-    method.writeAsMethod(text_, method.modifier(), method.body());  // the plain form, whatever the method's form
+    writeSpecificationMethod(method);  // the plain form, whatever the method's form
 }
 
 void UserClassWriter::writeConstructorAndBuilder(const std::string& className,
@@ -87,15 +92,19 @@ void UserClassWriter::endClassText() {
 }
 
 void UserClassWriter::endClass(const std::vector<std::string>& argumentKinds) {
+    marks_.fixed(text_.size(), classLine_);
     writeConstructorAndBuilder(currentClass_, argumentKinds);
     endClassText();
+    marks_.none(text_.size());
 }
 
-void UserClassWriter::writeDefaultClass(const std::string& typeName) {
+void UserClassWriter::writeDefaultClass(const std::string& typeName, int line) {
+    marks_.fixed(text_.size(), line);
     writeClassHeader(text_, typeName);
     writeConstructorAndBuilder(typeName, {});
     text_ += kAccessors;
     endClassText();
+    marks_.none(text_.size());
 }
 
 }  // namespace vastor

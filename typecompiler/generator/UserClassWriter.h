@@ -22,18 +22,21 @@ public:
     /// same class. Ignores methods of BaseType.
     void addMethod(const Method& method) override;
 
-    /// Appends text unchanged unless the current class is BaseType.
-    virtual void addClassCode(const std::string& text);
+    /// Appends text unchanged unless the current class is BaseType; the
+    /// text starts on firstLine of the specification (0: unknown).
+    virtual void addClassCode(const std::string& text, int firstLine = 0);
 
-    /// Writes the header and accessors of the current class.
-    void beginClass();
+    /// Writes the header and accessors of the current class, whose header
+    /// stands on line of the specification (0: unknown).
+    void beginClass(int line = 0);
 
     /// Writes the constructor and builder of the current class (argumentKinds
     /// in order: "Type", "String", "Type+" or "String+") and closes it.
     void endClass(const std::vector<std::string>& argumentKinds);
 
-    /// Writes a whole class without arguments or methods for typeName.
-    void writeDefaultClass(const std::string& typeName);
+    /// Writes a whole class without arguments or methods for typeName,
+    /// named on line of the specification (0: unknown).
+    void writeDefaultClass(const std::string& typeName, int line = 0);
 
 private:
     void writeConstructorAndBuilder(const std::string& className, const std::vector<std::string>& argumentKinds);
@@ -41,6 +44,7 @@ private:
 
     const int& line_;
     const std::string& currentClass_;
+    int classLine_ = 0;
     KeySignatureSet classMethodKeys_;
     /// Written once per class with a body naming that class.
     StaticMethod builder_;

@@ -4,6 +4,7 @@
 
 #include "common/Exception.h"
 #include "typecompiler/VastorMessages.h"
+#include "typecompiler/generator/LineMap.h"
 
 namespace vastor {
 
@@ -16,9 +17,19 @@ ClassTable::ClassTable(const int& line, const std::string& teParserClass, std::o
       userClassWriter_(line, currentClass_),
       namedTypeWriter_(line) {}
 
-void ClassTable::setPreamble(const std::string& text) { typeWriter_.writeHeader(text); }
+void ClassTable::enableLineMap() {
+    mapsLines_ = true;
+    typeWriter_.enableLineMarks();
+    typeReferenceWriter_.enableLineMarks();
+    baseTypeWriter_.enableLineMarks();
+    userClassWriter_.enableLineMarks();
+    namedTypeWriter_.enableLineMarks();
+}
+
+void ClassTable::setPreamble(const std::string& text, int firstLine) { typeWriter_.writeHeader(text, firstLine); }
 
 void ClassTable::beginPromotion(const std::string& typeName) {
+    if (mapsLines_ && directiveLine_ == 0) directiveLine_ = line_;
     baseTypeWriter_.addChain();
     addPromotionType(typeName);
 }
@@ -29,12 +40,13 @@ void ClassTable::addPromotionType(const std::string& typeName) {
     }
     promotedTypes_.push_back(typeName);
     promotedTypesSorted_ = false;
+    if (mapsLines_) promotedTypeLines_.emplace(typeName, line_);
     baseTypeWriter_.addChainType(typeName);
 }
 
 void ClassTable::endPromotions() {
     sortPromotedTypes();
-    baseTypeWriter_.writePromotions();
+    baseTypeWriter_.writePromotions(directiveLine_);
 }
 
 void ClassTable::sortPromotedTypes() {
@@ -71,7 +83,7 @@ void ClassTable::beginClass(const std::string& className) {
         classDefined_[promoted] = true;
     }
     currentArgumentKinds_.clear();
-    if (!isBaseType) userClassWriter_.beginClass();
+    if (!isBaseType) userClassWriter_.beginClass(line_);
 }
 
 void ClassTable::addClassArgument(const std::string& kind) {
@@ -79,9 +91,9 @@ void ClassTable::addClassArgument(const std::string& kind) {
     currentArgumentKinds_.push_back(kind);
 }
 
-void ClassTable::addClassCode(const std::string& text) {
-    userClassWriter_.addClassCode(text);
-    baseTypeWriter_.addClassCode(text);
+void ClassTable::addClassCode(const std::string& text, int firstLine) {
+    userClassWriter_.addClassCode(text, firstLine);
+    baseTypeWriter_.addClassCode(text, firstLine);
 }
 
 void ClassTable::addMethod(const Method& method) {
@@ -123,10 +135,12 @@ void ClassTable::reserveForInput(std::size_t specificationBytes) {
 void ClassTable::generate(std::ostream& out) {
     baseTypeWriter_.close();
     sortPromotedTypes();
-    typeWriter_.writeSortedTypeStrings(promotedTypes_);
+    typeWriter_.writeSortedTypeStrings(promotedTypes_, directiveLine_);
     for (std::size_t i = 0; i < promotedTypes_.size(); ++i) {
-        if (!classDefined_[i] && promotedTypes_[i] != kBaseTypeName)
-            userClassWriter_.writeDefaultClass(promotedTypes_[i]);
+        if (classDefined_[i] || promotedTypes_[i] == kBaseTypeName) continue;
+        const auto mentioned = promotedTypeLines_.find(promotedTypes_[i]);
+        userClassWriter_.writeDefaultClass(promotedTypes_[i],
+                                           mentioned == promotedTypeLines_.end() ? 0 : mentioned->second);
     }
     typeReferenceWriter_.close();
     namedTypeWriter_.close();
@@ -141,6 +155,21 @@ void ClassTable::generate(std::ostream& out) {
     writeText(namedTypeWriter_);
     out.put('\n');
     out.flush();
+}
+
+}  // namespace vastor
+
+namespace vastor {
+
+std::string ClassTable::lineMap(std::string_view sourceName, std::string_view sourcePath) const {
+    const MarkedText stretches[] = {
+        {typeWriter_.text(), typeWriter_.lineMarks()},
+        {baseTypeWriter_.text(), baseTypeWriter_.lineMarks()},
+        {userClassWriter_.text(), userClassWriter_.lineMarks()},
+        {typeReferenceWriter_.text(), typeReferenceWriter_.lineMarks()},
+        {namedTypeWriter_.text(), namedTypeWriter_.lineMarks()},
+    };
+    return vastor::lineMap(stretches, sourceName, sourcePath);
 }
 
 }  // namespace vastor

@@ -4,6 +4,8 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "typecompiler/generator/BaseTypeWriter.h"
@@ -37,8 +39,13 @@ public:
     ClassTable(const ClassTable&) = delete;
     ClassTable& operator=(const ClassTable&) = delete;
 
-    /// The Java text before class Type (empty when there is none).
-    void setPreamble(const std::string& text);
+    /// Keeps, from now on, where each line of Type.java comes from, for
+    /// lineMap(). Called before any event.
+    void enableLineMap();
+
+    /// The Java text before class Type (empty when there is none), which
+    /// starts on firstLine of the specification (0: unknown).
+    void setPreamble(const std::string& text, int firstLine = 0);
     /// Opens a promotion chain with its first name.
     void beginPromotion(const std::string& typeName);
     /// Appends a name to the current promotion chain.
@@ -50,8 +57,9 @@ public:
     /// One constructor argument kind of the current class: "Type", "String",
     /// "Type+" or "String+".
     void addClassArgument(const std::string& kind);
-    /// A block of Java code between the members of the current class.
-    void addClassCode(const std::string& text);
+    /// A block of Java code between the members of the current class,
+    /// which starts on firstLine of the specification (0: unknown).
+    void addClassCode(const std::string& text, int firstLine = 0);
     /// A method of the current class, body included.
     void addMethod(const Method& method);
     /// Ends the definition of the current class.
@@ -63,6 +71,9 @@ public:
     /// defined and writes Type.java's text to out in one go, then a line end,
     /// then flushes. The caller checks the state of out.
     void generate(std::ostream& out);
+    /// After generate(), with enableLineMap() called first: the map from the
+    /// lines of Type.java to the lines of the specification sourcePath.
+    std::string lineMap(std::string_view sourceName, std::string_view sourcePath) const;
 
 private:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -88,6 +99,11 @@ private:
     std::vector<bool> classDefined_;
     std::vector<std::string> currentArgumentKinds_;
     const std::set<std::string> specialNames_;
+    // For the line map only: the line of the directive, and of the first
+    // mention there of each promoted type.
+    bool mapsLines_ = false;
+    int directiveLine_ = 0;
+    std::unordered_map<std::string, int> promotedTypeLines_;
 
     // Declared after currentClass_, which they refer to.
     TypeWriter typeWriter_;

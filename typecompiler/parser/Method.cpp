@@ -18,6 +18,7 @@ Method::Method(std::string name, std::string resultType, std::vector<Parameter> 
 void Method::assign(std::string_view name, std::string_view resultType, std::span<const Parameter> parameters,
                     std::string_view body) {
     modifier_.clear();
+    headerLine_ = bodyLine_ = 0;
     body_.assign(body);
     name_.assign(name);
     resultType_.assign(resultType);

@@ -55,6 +55,16 @@ public:
     /// Replaces the body; the record keeps the room it had.
     void setBody(std::string_view body) { body_.assign(body); }
 
+    /// Where the method stands in the specification: the line of its header
+    /// and the line of the brace that opens its body (the body's first line).
+    /// Both are 0 for the methods Vastor makes up itself.
+    void setLines(int headerLine, int bodyLine) {
+        headerLine_ = headerLine;
+        bodyLine_ = bodyLine;
+    }
+    int headerLine() const { return headerLine_; }
+    int bodyLine() const { return bodyLine_; }
+
     /// "int a, String b"; empty without parameters.
     std::string parameterList() const;
     /// "int, String"; empty without parameters.
@@ -88,6 +98,8 @@ private:
     std::vector<Parameter> parameters_;
     std::string keySignature_;
     std::uint64_t keyHash_;
+    int headerLine_ = 0;
+    int bodyLine_ = 0;
 };
 
 }  // namespace vastor

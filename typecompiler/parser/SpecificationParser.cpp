@@ -81,9 +81,10 @@ void SpecificationParser::parsePreamble() {
         return;
     }
     nextCheck('{', messages::braceAfterPercentExpected);
+    const int firstLine = scanner_.line();
     scanner_.setState(embeddedCodeState_);
     nextCheck(EMBEDDED_CODE, messages::endOfEmbeddedCodeExpected);
-    classTable_.setPreamble(scanner_.text());
+    classTable_.setPreamble(scanner_.text(), firstLine);
     scanner_.setState(topLevelState_);
     advance();
 }
@@ -148,13 +149,15 @@ void SpecificationParser::parseClassArgument() {
 bool SpecificationParser::parseMember() {
     switch (scanner_.token()) {
     case '}': scanner_.setState(topLevelState_); return false;
-    case CODE_START:
+    case CODE_START: {
+        const int firstLine = scanner_.line();
         scanner_.setState(embeddedCodeState_);
         nextCheck(EMBEDDED_CODE, messages::endOfEmbeddedCodeExpected);
-        classTable_.addClassCode(scanner_.text());
+        classTable_.addClassCode(scanner_.text(), firstLine);
         scanner_.setState(classBodyState_);
         advance();
         return true;
+    }
     case METHOD_START:
         // The class-body state gave the method's first letter back, so the
         // top-level state now reads the whole result type.
@@ -168,6 +171,7 @@ bool SpecificationParser::parseMember() {
 
 void SpecificationParser::parseMethodDefinition() {
     check(IDENTIFIER, messages::resultTypeExpected);
+    const int headerLine = scanner_.line();
     methodResultType_ = scanner_.text();
     nextCheck(IDENTIFIER, messages::methodNameExpected);
     methodName_ = scanner_.text();
@@ -182,10 +186,12 @@ void SpecificationParser::parseMethodDefinition() {
     }
     check(')', messages::parametersClosingExpected);
     nextCheck('{', messages::bodyOpeningExpected);
+    const int bodyLine = scanner_.line();
     scanner_.setState(methodBodyState_);
     nextCheck(METHOD_BODY, messages::methodBodyExpected);
     method_.assign(methodName_, methodResultType_, std::span(methodParameters_.data(), parameterCount_),
                    scanner_.text());
+    method_.setLines(headerLine, bodyLine);
     classTable_.addMethod(method_);
     scanner_.setState(classBodyState_);
     advance();

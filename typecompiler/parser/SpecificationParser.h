@@ -5,6 +5,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/ByteReader.h"
@@ -43,6 +44,14 @@ public:
     /// Prepares the output buffers for a specification of about this many
     /// bytes (a hint: large inputs are then written without regrowing them).
     void expectInputSize(std::size_t bytes) { classTable_.reserveForInput(bytes); }
+
+    /// Keeps where each line of Type.java comes from; call before parse().
+    void enableLineMap() { classTable_.enableLineMap(); }
+    /// After a successful parse() with enableLineMap(): the map from the
+    /// lines of Type.java to those of the specification sourcePath.
+    std::string lineMap(std::string_view sourceName, std::string_view sourcePath) const {
+        return classTable_.lineMap(sourceName, sourcePath);
+    }
 
     /// Reads the whole specification and, when it is correct, writes
     /// Type.java in one go. Raises the first scanner, syntax or semantic

@@ -89,11 +89,12 @@ TEST(Switches, ErrorsAndWarningsOfWholeCommandLines) {
 TEST(Switches, NamesOfAnyCaseGiveCanonicalKeysAndValuesAsTyped) {
     std::ostringstream warnings;
     SwitchTable table(warnings);
-    configure(table, {"-api=a=b", "-OUTHEADER=H", "-baseerror=My.Base", "-TEPARSER=P", "-language=C"});
+    configure(table,
+              {"-api=a=b", "-OUTHEADER=H", "-baseerror=My.Base", "-TEPARSER=P", "-language=C", "-LineMap=m.smap"});
     const std::pair<const char*, const char*> expected[] = {
         {"API", "a=b"},           {"OUTHEADER", "H"},        {"BASEERROR", "My.Base"},
         {"TEParser", "TEParser"}, {"LANGUAGE", "JAVA"},      {"LanguageJavaSwitch", "JAVA"},
-        {"OUTIMPL", "Type.java"}, {"INPUTFILE", "spec.txt"},
+        {"OUTIMPL", "Type.java"}, {"INPUTFILE", "spec.txt"}, {"LINEMAP", "m.smap"},
     };
     for (const auto& [key, value] : expected) {
         ASSERT_NE(table.find(key), nullptr) << key;
