@@ -53,13 +53,12 @@ public final class Generator {
 	/**
 	 * Vastor on a specification: Type.java (in the folder of the package its
 	 * preamble declares) with the API's sources, TypeException.java and, with
-	 * teParser, TEParser beside Type.java. baseError may be null; with
-	 * lineMap, Type.java.smap leads Type.java's lines to the specification's.
+	 * teParser, TEParser beside Type.java, and Type.java.smap, which leads
+	 * Type.java's lines to the specification's. baseError may be null.
 	 */
 	public static Generator vastor(Path executable, Path specification, Path outputDirectory, BuildLog log,
-			String baseError, boolean teParser, boolean lineMap) {
-		return new Generator(new VastorStep(baseError, teParser, lineMap), executable, specification,
-				outputDirectory, log);
+			String baseError, boolean teParser) {
+		return new Generator(new VastorStep(baseError, teParser), executable, specification, outputDirectory, log);
 	}
 
 	/** Perlan on a grammar: the rewritten grammar and its map (lang.yt gives lang.y and lang.y.smap). */

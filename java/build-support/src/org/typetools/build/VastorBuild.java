@@ -17,9 +17,6 @@ import java.util.Map;
  */
 public final class VastorBuild {
 
-	/** Vastor writes a line map when it knows the switch; until then none is asked for. */
-	static final boolean LINE_MAP = false;
-
 	private final BuildLog log;
 	private final String executableOption;
 	private File specification;
@@ -94,7 +91,7 @@ public final class VastorBuild {
 		Map<Path, Generator> byOutput = new HashMap<>();
 		List<Generator> clashing = new ArrayList<>();
 		for (Path input : inputs) {
-			Generator generator = Generator.vastor(vastor, input, output, log, baseError, teParser, LINE_MAP)
+			Generator generator = Generator.vastor(vastor, input, output, log, baseError, teParser)
 					.setForce(force).setOwner(fromFolder ? sourceDirectory.toPath() : null);
 			generator.run();
 			Generator other = byOutput.putIfAbsent(generator.mainOutput(), generator);

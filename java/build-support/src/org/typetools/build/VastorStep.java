@@ -22,12 +22,10 @@ final class VastorStep implements ToolStep {
 
 	private final String baseError;
 	private final boolean withTEParser;
-	private final boolean lineMap;
 
-	VastorStep(String baseError, boolean withTEParser, boolean lineMap) {
+	VastorStep(String baseError, boolean withTEParser) {
 		this.baseError = baseError == null || baseError.isEmpty() ? null : baseError;
 		this.withTEParser = withTEParser;
-		this.lineMap = lineMap;
 	}
 
 	@Override
@@ -39,7 +37,6 @@ final class VastorStep implements ToolStep {
 	public void addOptions(GenerationStamp stamp) {
 		stamp.addOption("baseError", baseError);
 		stamp.addOption("teParser", Boolean.toString(withTEParser));
-		stamp.addOption("lineMap", Boolean.toString(lineMap));
 	}
 
 	@Override
@@ -55,7 +52,7 @@ final class VastorStep implements ToolStep {
 		command.add(executable.toString());
 		command.add("-API=" + work.resolve(ApiSources.PACKAGE_FOLDER));
 		if (baseError != null) command.add("-baseError=" + baseError);
-		if (lineMap) command.add("-lineMap=" + work.resolve(TYPE_JAVA + MAP_SUFFIX));
+		command.add("-lineMap=" + work.resolve(TYPE_JAVA + MAP_SUFFIX));
 		command.add(input.toAbsolutePath().toString());
 		return command;
 	}
