@@ -95,6 +95,13 @@ final class ByaccjStep implements ToolStep {
 		return command;
 	}
 
+	/** The grammar the user wrote, which Perlan turned into input. */
+	@Override
+	public String describe(Path input) {
+		SourceLine first = new LineMapper().sourceOf(input.toString(), 1);
+		return first != null ? first.file() : input.toString();
+	}
+
 	/**
 	 * byacc/J's messages: "byaccj: e - line 56 of "lang.y", unterminated
 	 * action", followed by the grammar's line and a caret, which stay with the
@@ -104,8 +111,7 @@ final class ByaccjStep implements ToolStep {
 	@Override
 	public List<Diagnostic> diagnostics(byte[] messages, Path input) {
 		LineMapper mapper = new LineMapper();
-		SourceLine first = mapper.sourceOf(input.toString(), 1);
-		String grammar = first != null ? first.file() : input.toString();
+		String grammar = describe(input);
 		List<Diagnostic> diagnostics = new ArrayList<>();
 		String[] lines = DiagnosticsTranslator.decode(messages).split("\r?\n");
 		for (String line : lines) {

@@ -252,8 +252,8 @@ public final class Generator {
 	private GenerationFailure failure(Diagnostic... errors) {
 		for (Diagnostic error : errors) log.error(error.toString());
 		String what = errors.length == 1 ? "an error" : errors.length + " errors";
-		return new GenerationFailure(step.tool().program() + " failed with " + what + " (shown above) on " + input,
-				Arrays.asList(errors));
+		return new GenerationFailure(step.tool().program() + " failed with " + what + " (shown above) on "
+				+ step.describe(input), Arrays.asList(errors));
 	}
 
 	/** Moves the new files into the output folder; a file whose text did not change keeps its time. */

@@ -22,6 +22,11 @@ interface ToolStep {
 	/** Prepares the scratch folder work and gives the command that writes the output there. */
 	List<String> command(Path executable, Path input, Path work) throws IOException;
 
+	/** The input as the failure message names it: the file the user wrote. */
+	default String describe(Path input) {
+		return input.toString();
+	}
+
 	/** The tool's messages about input, translated. */
 	List<Diagnostic> diagnostics(byte[] messages, Path input);
 
