@@ -58,14 +58,20 @@ public class TypetoolsPlugin implements Plugin<Project> {
 	private static void compileThroughWrapper(JavaCompile compile, File folder) {
 		CompileOptions options = compile.getOptions();
 		if (options.getForkOptions().getExecutable() != null) return;
+		// Written now, since the compile options name it, and again before
+		// compileJava runs, in case a clean in the same build removed it.
+		File wrapper = installWrapper(folder);
+		compile.doFirst(task -> installWrapper(folder));
+		options.setFork(true);
+		options.getForkOptions().setExecutable(wrapper.getPath());
+		// Gradle 4.4 on a newer JDK passes -source 12, for which a forked javac
+		// (not the one inside Gradle) warns about the system modules path.
+		if (!options.getCompilerArgs().contains(QUIET_OPTIONS)) options.getCompilerArgs().add(QUIET_OPTIONS);
+	}
+
+	private static File installWrapper(File folder) {
 		try {
-			// Written now, not when compileJava runs: the compile options name it.
-			File wrapper = JavacWrapper.install(folder.toPath()).toFile();
-			options.setFork(true);
-			options.getForkOptions().setExecutable(wrapper.getPath());
-			// Gradle 4.4 on a newer JDK passes -source 12, for which a forked javac
-			// (not the one inside Gradle) warns about the system modules path.
-			if (!options.getCompilerArgs().contains(QUIET_OPTIONS)) options.getCompilerArgs().add(QUIET_OPTIONS);
+			return JavacWrapper.install(folder.toPath()).toFile();
 		} catch (GenerationFailure failure) {
 			throw new GradleException(failure.getMessage());
 		}
