@@ -17,7 +17,8 @@
 
 #include "common/CompilerError.h"
 #include "fuzz/FuzzCheck.h"
-#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/options/SwitchTable.h"
+#include "typecompiler/parser/MemoryOutputSink.h"
 #include "typecompiler/parser/SpecificationParser.h"
 
 namespace {
@@ -30,19 +31,18 @@ struct Outcome {
 
 Outcome compile(const std::string& specification, std::size_t bufferBytes) {
     std::istringstream input(specification);
-    std::ostringstream java;
-    std::ostringstream notices;
-    vastor::SwitchTable configuration(notices);
+    vastor::MemoryOutputSink output;
+    vastor::SwitchTable configuration(output.notices());
     Outcome outcome;
     try {
-        vastor::SpecificationParser parser(input, java, configuration, notices, bufferBytes);
+        vastor::SpecificationParser parser(input, configuration, output, bufferBytes);
         parser.parse();
     } catch (const common::CompilerError& error) {
         outcome.error = error.text();
         fuzzCheck(!outcome.error.empty(), "an error has a text");
     }
-    outcome.java = java.str();
-    outcome.notices = notices.str();
+    outcome.java = output.typeJava();
+    outcome.notices = output.noticeText();
     return outcome;
 }
 

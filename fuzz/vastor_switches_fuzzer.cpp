@@ -17,9 +17,9 @@
 
 #include "common/ConfigurationException.h"
 #include "fuzz/FuzzCheck.h"
-#include "typecompiler/driver/Switch.h"
-#include "typecompiler/driver/SwitchParsing.h"
-#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/options/Switch.h"
+#include "typecompiler/options/SwitchParsing.h"
+#include "typecompiler/options/SwitchTable.h"
 
 namespace {
 

@@ -53,6 +53,14 @@ want googletest 1.12.1-0.2
 want wine64 8.0~repack-4
 want wine 8.0~repack-4
 
+# The Linux programs for 64-bit ARM: cross-built with GCC, with GoogleTest
+# compiled from Debian's sources (above) for them, tested and their archive
+# checked under qemu's user-mode emulation. qemu's version moves with Debian's
+# security updates: when the pinned one is no longer offered, the archive's
+# current one is installed (below).
+want g++-aarch64-linux-gnu 4:12.2.0-3
+want qemu-user-static 1:7.2+dfsg-7+deb12u18+b3
+
 # Fuzzing: clang with its runtime libraries (libFuzzer, the sanitizers).
 want clang 1:14.0-55.7~deb12u1
 want libclang-rt-dev 1:14.0-55.7~deb12u1

@@ -2,12 +2,13 @@
 # files for check_examples.sh. A marker right before a code block
 #   <!-- check: KIND [FLAGS] -->        (Markdown, before a ``` fence)
 #   .\" check: KIND [FLAGS]             (manual page, before .EX; .in may come between)
-# says what the block is. An example (KIND vastor, perlan, perlan-rules or
-# java) goes to <out>/NN.txt, with "KIND FLAGS LINE" in <out>/NN.kind; a block
-# marked stderr, stdout or perlan-output belongs to the example before it and
-# goes to NN.stderr, NN.stdout or NN.output. A block that looks like a specification or a
-# grammar but carries no marker is an error, so that no example goes
-# unchecked; "check: skip" exempts one.
+# says what the block is. An example (KIND vastor, perlan, perlan-rules, java
+# or java-source) goes to <out>/NN.txt, with "KIND FLAGS LINE" in
+# <out>/NN.kind; a block marked stderr, stdout, stdin or perlan-output belongs
+# to the example before it and goes to NN.stderr, NN.stdout, NN.stdin or
+# NN.output. A block that looks like a specification or a grammar but carries
+# no marker is an error, so that no example goes unchecked; "check: skip"
+# exempts one.
 #   awk -v out=<dir> -v roff=<0|1> -f extract_examples.awk <document>
 function fail(message) {
     printf "%s:%d: %s\n", FILENAME, FNR, message > "/dev/stderr"
@@ -44,10 +45,11 @@ function end_block(   kind, flags, file) {
     flags = marker
     sub(/^[^ ]*/, "", flags)
     if (kind == "skip") return
-    if (kind == "stderr" || kind == "stdout" || kind == "perlan-output") {
+    if (kind == "stderr" || kind == "stdout" || kind == "stdin" || kind == "perlan-output") {
         if (count == 0) fail("a " kind " block before any example")
         file = sprintf("%s/%02d.%s", out, count, kind == "perlan-output" ? "output" : kind)
-    } else if (kind == "vastor" || kind == "perlan" || kind == "perlan-rules" || kind == "java") {
+    } else if (kind == "vastor" || kind == "perlan" || kind == "perlan-rules" || kind == "java" ||
+               kind == "java-source") {
         count++
         printf "%s%s %d\n", kind, flags, block_line > sprintf("%s/%02d.kind", out, count)
         file = sprintf("%s/%02d.txt", out, count)

@@ -12,11 +12,12 @@
 #include "common/IoError.h"
 #include "common/Messages.h"
 #include "typecompiler/VastorMessages.h"
-#include "typecompiler/driver/SwitchKeys.h"
-#include "typecompiler/driver/SwitchParsing.h"
-#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/driver/FileOutputSink.h"
 #include "typecompiler/driver/Usage.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
+#include "typecompiler/options/SwitchKeys.h"
+#include "typecompiler/options/SwitchParsing.h"
+#include "typecompiler/options/SwitchTable.h"
 #include "typecompiler/parser/SpecificationParser.h"
 
 namespace vastor {
@@ -85,7 +86,9 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
             throw common::ConfigurationException(messages::lineMapIsTypeJava);
         }
 
-        SpecificationParser parser(input, configuration, errors);
+        // The tool writes files; the notices join the errors on standard error.
+        FileOutputSink output(errors);
+        SpecificationParser parser(input, configuration, output);
         std::error_code sizeUnknown;
         const auto inputBytes = std::filesystem::file_size(common::filePath(inputName), sizeUnknown);
         if (!sizeUnknown) parser.expectInputSize(inputBytes);

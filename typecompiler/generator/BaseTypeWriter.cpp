@@ -5,7 +5,7 @@
 
 #include "common/Exception.h"
 #include "typecompiler/VastorMessages.h"
-#include "typecompiler/parser/AbstractMethod.h"
+#include "typecompiler/model/AbstractMethod.h"
 
 namespace vastor {
 

@@ -7,7 +7,7 @@
 
 #include "typecompiler/generator/JavaWriter.h"
 #include "typecompiler/generator/KeySignatureSet.h"
-#include "typecompiler/parser/Method.h"
+#include "typecompiler/model/Method.h"
 
 namespace vastor {
 

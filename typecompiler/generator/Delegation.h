@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "typecompiler/parser/Method.h"
+#include "typecompiler/model/Method.h"
 
 namespace vastor {
 

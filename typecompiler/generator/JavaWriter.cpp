@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "common/LineFeeds.h"
-#include "typecompiler/parser/Method.h"
+#include "typecompiler/model/Method.h"
 
 namespace vastor {
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "typecompiler/parser/Method.h"
+#include "typecompiler/model/Method.h"
 
 namespace vastor {
 

@@ -1,11 +1,8 @@
 #include "typecompiler/generator/TypeExceptionWriter.h"
 
-#include <fstream>
 #include <string_view>
 
 #include "common/FileNames.h"
-#include "common/IoError.h"
-#include "typecompiler/VastorMessages.h"
 
 namespace vastor {
 
@@ -56,17 +53,6 @@ std::string typeExceptionText(const std::optional<std::string>& baseError) {
 std::string typeExceptionPath(const std::string& apiDirectory) {
     const char separator = common::pathSeparator();
     return apiDirectory + separator + "errorHandling" + separator + "TypeException.java";
-}
-
-void writeTypeExceptionFile(const std::string& apiDirectory, const std::optional<std::string>& baseError) {
-    const std::string path = typeExceptionPath(apiDirectory);
-    std::ofstream file(common::filePath(path), std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!file.is_open()) throw common::OutputOpenError(messages::cannotOpenTypeException(path));
-    const std::string text = typeExceptionText(baseError);
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.flush();
-    file.close();
-    if (file.fail()) throw common::OutputWriteError(messages::cannotWriteTypeException(path));
 }
 
 }  // namespace vastor

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "typecompiler/parser/Method.h"
+#include "typecompiler/model/Method.h"
 
 namespace vastor {
 

@@ -7,7 +7,7 @@
 #include "typecompiler/VastorMessages.h"
 #include "typecompiler/generator/DeclaredPackage.h"
 #include "typecompiler/generator/Delegation.h"
-#include "typecompiler/parser/StaticMethod.h"
+#include "typecompiler/model/StaticMethod.h"
 
 namespace vastor {
 

@@ -5,7 +5,7 @@
 
 #include "typecompiler/generator/JavaWriter.h"
 #include "typecompiler/generator/KeySignatureSet.h"
-#include "typecompiler/parser/StaticMethod.h"
+#include "typecompiler/model/StaticMethod.h"
 
 namespace vastor {
 

@@ -13,7 +13,7 @@
 #include "typecompiler/generator/TypeReferenceWriter.h"
 #include "typecompiler/generator/TypeWriter.h"
 #include "typecompiler/generator/UserClassWriter.h"
-#include "typecompiler/parser/Method.h"
+#include "typecompiler/model/Method.h"
 
 namespace vastor {
 

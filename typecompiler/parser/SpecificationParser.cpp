@@ -7,9 +7,9 @@
 #include "common/IoError.h"
 #include "common/Messages.h"
 #include "typecompiler/VastorMessages.h"
-#include "typecompiler/driver/SwitchKeys.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
-#include "typecompiler/parser/Method.h"
+#include "typecompiler/model/Method.h"
+#include "typecompiler/options/SwitchKeys.h"
 #include "typecompiler/scanner/TokenKinds.h"
 
 namespace vastor {
@@ -24,25 +24,10 @@ std::string teParserClassOf(const SwitchTable& configuration) {
 
 }  // namespace
 
-SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable& configuration, std::ostream& notices)
-    : file_(typeJavaFile, std::ios::out | std::ios::trunc | std::ios::binary),
-      output_(file_),
-      configuration_(configuration),
-      scanner_(input),
-      classBodyState_(scanner_),
-      methodBodyState_(scanner_),
-      topLevelState_(scanner_),
-      embeddedCodeState_(scanner_),
-      method_({}, {}, {}, {}),
-      classTable_(scanner_.line(), teParserClassOf(configuration), notices) {
-    if (!file_.is_open()) throw common::OutputOpenError(messages::cannotCreateTypeJava);
-    writeTypeExceptionFile();
-    scanner_.setState(topLevelState_);
-}
-
-SpecificationParser::SpecificationParser(std::istream& input, std::ostream& output, const SwitchTable& configuration,
-                                         std::ostream& notices, std::size_t inputBufferBytes)
+SpecificationParser::SpecificationParser(std::istream& input, const SwitchTable& configuration, OutputSink& output,
+                                         std::size_t inputBufferBytes)
     : output_(output),
+      typeJava_(output.createTypeJava()),
       configuration_(configuration),
       scanner_(input, inputBufferBytes),
       classBodyState_(scanner_),
@@ -50,7 +35,7 @@ SpecificationParser::SpecificationParser(std::istream& input, std::ostream& outp
       topLevelState_(scanner_),
       embeddedCodeState_(scanner_),
       method_({}, {}, {}, {}),
-      classTable_(scanner_.line(), teParserClassOf(configuration), notices) {
+      classTable_(scanner_.line(), teParserClassOf(configuration), output.notices()) {
     writeTypeExceptionFile();
     scanner_.setState(topLevelState_);
 }
@@ -60,7 +45,7 @@ void SpecificationParser::writeTypeExceptionFile() {
     if (!api) return;
     std::optional<std::string> baseError;
     if (const Switch* base = configuration_.find(switchKey::baseError)) baseError = base->value();
-    vastor::writeTypeExceptionFile(api->value(), baseError);
+    output_.writeTypeException(typeExceptionPath(api->value()), typeExceptionText(baseError));
 }
 
 void SpecificationParser::parse() {
@@ -70,9 +55,9 @@ void SpecificationParser::parse() {
     while (scanner_.token() == CLASS) parseClassDefinition();
     check(END_OF_INPUT, messages::endOfFileExpected);
 
-    classTable_.generate(output_);
-    if (file_.is_open()) file_.close();
-    if (!output_) throw common::OutputWriteError(std::string(common::messages::cannotWriteOutputFile) + typeJavaFile);
+    classTable_.generate(typeJava_);
+    output_.closeTypeJava();
+    if (!typeJava_) throw common::OutputWriteError(std::string(common::messages::cannotWriteOutputFile) + typeJavaFile);
 }
 
 void SpecificationParser::parsePreamble() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <fstream>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -9,10 +8,11 @@
 #include <vector>
 
 #include "common/ByteReader.h"
-#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/model/Method.h"
+#include "typecompiler/model/Parameter.h"
+#include "typecompiler/options/SwitchTable.h"
 #include "typecompiler/parser/ClassTable.h"
-#include "typecompiler/parser/Method.h"
-#include "typecompiler/parser/Parameter.h"
+#include "typecompiler/parser/OutputSink.h"
 #include "typecompiler/scanner/ClassBodyState.h"
 #include "typecompiler/scanner/EmbeddedCodeState.h"
 #include "typecompiler/scanner/MethodBodyState.h"
@@ -27,16 +27,12 @@ namespace vastor {
 /// method bodies) comes back whole as one token.
 class SpecificationParser {
 public:
-    /// Creates (or empties) Type.java in the working directory and, when the
-    /// configuration has "API", writes TypeException.java below it. Raises
-    /// OutputOpenError "Can not create output file Type.java" when
-    /// Type.java cannot be opened.
-    SpecificationParser(std::istream& input, const SwitchTable& configuration, std::ostream& notices);
-
-    /// The same, writing Type.java's text to output instead of a file.
-    /// `inputBufferBytes` sizes the scanner's input buffer.
-    SpecificationParser(std::istream& input, std::ostream& output, const SwitchTable& configuration,
-                        std::ostream& notices, std::size_t inputBufferBytes = common::ByteReader::defaultBufferSize);
+    /// Has output create Type.java, then, when the configuration has "API",
+    /// write TypeException.java, before anything is read; what output raises
+    /// passes through. Output must outlive the parser. `inputBufferBytes`
+    /// sizes the scanner's input buffer.
+    SpecificationParser(std::istream& input, const SwitchTable& configuration, OutputSink& output,
+                        std::size_t inputBufferBytes = common::ByteReader::defaultBufferSize);
 
     SpecificationParser(const SpecificationParser&) = delete;
     SpecificationParser& operator=(const SpecificationParser&) = delete;
@@ -53,10 +49,10 @@ public:
         return classTable_.lineMap(sourceName, sourcePath);
     }
 
-    /// Reads the whole specification and, when it is correct, writes
-    /// Type.java in one go. Raises the first scanner, syntax or semantic
-    /// error; raises OutputWriteError "Can not write output file Type.java"
-    /// when the text cannot be written.
+    /// Reads the whole specification and, when it is correct, writes the
+    /// text of Type.java in one go and has the output close it. Raises the
+    /// first scanner, syntax or semantic error; raises OutputWriteError "Can
+    /// not write output file Type.java" when the text cannot be written.
     void parse();
 
 private:
@@ -78,8 +74,8 @@ private:
     int advance() { return scanner_.yylex(); }
     [[noreturn]] void fail(const std::string& message) const;
 
-    std::ofstream file_;
-    std::ostream& output_;
+    OutputSink& output_;
+    std::ostream& typeJava_;
     const SwitchTable& configuration_;
     ScannerTokenizer scanner_;
     ClassBodyState classBodyState_;

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "typecompiler/parser/Method.h"
+#include "typecompiler/model/Method.h"
 
 namespace vastor {
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "common/ConfigurationException.h"
-#include "typecompiler/driver/LanguageJavaSwitch.h"
-#include "typecompiler/driver/SwitchParsing.h"
-#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/options/LanguageJavaSwitch.h"
+#include "typecompiler/options/SwitchParsing.h"
+#include "typecompiler/options/SwitchTable.h"
 
 namespace vastor {
 namespace {

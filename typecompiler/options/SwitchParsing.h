@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "typecompiler/driver/Switch.h"
-#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/options/Switch.h"
+#include "typecompiler/options/SwitchTable.h"
 
 namespace vastor {
 

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "typecompiler/driver/Switch.h"
+#include "typecompiler/options/Switch.h"
 
 namespace vastor {
 

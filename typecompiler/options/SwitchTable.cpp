@@ -1,4 +1,4 @@
-#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/options/SwitchTable.h"
 
 #include "typecompiler/VastorMessages.h"
 

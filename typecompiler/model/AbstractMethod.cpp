@@ -1,4 +1,4 @@
-#include "typecompiler/parser/AbstractMethod.h"
+#include "typecompiler/model/AbstractMethod.h"
 
 #include <utility>
 

@@ -1,12 +1,12 @@
-#include "typecompiler/driver/SwitchParsing.h"
+#include "typecompiler/options/SwitchParsing.h"
 
 #include <algorithm>
 
 #include "common/ConfigurationException.h"
 #include "typecompiler/VastorMessages.h"
-#include "typecompiler/driver/BaseErrorSwitch.h"
-#include "typecompiler/driver/LanguageJavaSwitch.h"
-#include "typecompiler/driver/SwitchKeys.h"
+#include "typecompiler/options/BaseErrorSwitch.h"
+#include "typecompiler/options/LanguageJavaSwitch.h"
+#include "typecompiler/options/SwitchKeys.h"
 
 namespace vastor {
 

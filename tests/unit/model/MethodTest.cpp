@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "typecompiler/parser/AbstractMethod.h"
-#include "typecompiler/parser/StaticMethod.h"
+#include "typecompiler/model/AbstractMethod.h"
+#include "typecompiler/model/StaticMethod.h"
 
 namespace vastor {
 namespace {

@@ -1,4 +1,4 @@
-#include "typecompiler/parser/Method.h"
+#include "typecompiler/model/Method.h"
 
 #include <functional>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "typecompiler/driver/Switch.h"
-#include "typecompiler/driver/SwitchKeys.h"
+#include "typecompiler/options/Switch.h"
+#include "typecompiler/options/SwitchKeys.h"
 
 namespace vastor {
 

@@ -1,4 +1,4 @@
-#include "typecompiler/parser/StaticMethod.h"
+#include "typecompiler/model/StaticMethod.h"
 
 namespace vastor {
 

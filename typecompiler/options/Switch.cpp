@@ -1,4 +1,4 @@
-#include "typecompiler/driver/Switch.h"
+#include "typecompiler/options/Switch.h"
 
 namespace vastor {
 

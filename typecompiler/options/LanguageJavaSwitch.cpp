@@ -1,8 +1,8 @@
-#include "typecompiler/driver/LanguageJavaSwitch.h"
+#include "typecompiler/options/LanguageJavaSwitch.h"
 
 #include "common/ConfigurationException.h"
 #include "typecompiler/VastorMessages.h"
-#include "typecompiler/driver/SwitchTable.h"
+#include "typecompiler/options/SwitchTable.h"
 
 namespace vastor {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "typecompiler/parser/Method.h"
+#include "typecompiler/model/Method.h"
 
 namespace vastor {
 

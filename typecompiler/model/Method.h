@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "typecompiler/parser/Parameter.h"
+#include "typecompiler/model/Parameter.h"
 
 namespace vastor {
 
