@@ -169,9 +169,13 @@ call s:Expect('build log', map(filter(getqflist(), 'v:val.valid'),
 " Build steps that name the file in their messages.
 call setqflist([], ' ', {'efm': s:errorformat, 'lines': [
       \ 'types.spec:7: error: Syntax error: Se esperaba el signo =',
-      \ 'types.spec: warning: Definition of Foo.boolean equalsTo (Type)']})
+      \ 'types.spec: warning: Definition of Foo.boolean equalsTo (Type)',
+      \ '[ERROR] /p/src/main/vastor/types.spec:[37,8] error: cannot find symbol',
+      \ '[ERROR] /p/src/main/perlan/lang.yt:34: error: unterminated action',
+      \ '    [javac] /p/src/main/perlan/lang.yt:29: error: cannot find symbol']})
 call s:Expect('file:line form', map(getqflist(), '[fnamemodify(bufname(v:val.bufnr), ":t"), v:val.lnum, v:val.type]'),
-      \ [['types.spec', 7, 'e'], ['types.spec', 0, 'w']])
+      \ [['types.spec', 7, 'e'], ['types.spec', 0, 'w'], ['types.spec', 37, 'e'], ['lang.yt', 34, 'e'],
+      \  ['lang.yt', 29, 'e']])
 
 call writefile(s:failures, $SCRATCH . '/vim.failures')
 if empty(s:failures)
