@@ -2,7 +2,7 @@
 // its standard input and output, plays one session file and compares every
 // message the server sends with the one the session expects, as JSON values.
 //
-//   SessionClient <session> <samples folder> <API sources> <server program> [argument...]
+//   SessionClient [--record] <session> <samples folder> <API sources> <server program> [argument...]
 //
 // A session file holds, one per line (a JSON value may go on over the lines
 // that follow):
@@ -14,7 +14,10 @@
 // In messages, $TEXT(name) stands for the text of a file of the samples
 // folder (else of the session's folder) as a JSON string, $URI(name) for a
 // made-up file URI of that name, $API for the folder of the API sources.
-// The server's log messages (window/logMessage) are passed over.
+// The server's log messages (window/logMessage) are passed over. With
+// --record, a step "< ?" takes whatever message comes, and the session is
+// printed with those messages in place: the way to write a new session's
+// expectations, to be checked by eye.
 //
 // Built for the build machine, even in a cross build: there the server
 // program is the launcher that runs the Windows server under Wine.
@@ -25,6 +28,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -52,7 +56,7 @@ std::string readFile(const std::string& path) {
 }
 
 struct Step {
-    char kind;  // '>', '<' or '='
+    char kind;  // '>', '<', '=', or '#' for a comment or blank line
     std::string text;
     int line;
 };
@@ -157,10 +161,13 @@ std::vector<Step> readSession(const std::string& path) {
     int number = 0;
     while (std::getline(lines, line)) {
         ++number;
-        if (line.empty() || line[0] == '#') continue;
+        if (line.empty() || line[0] == '#') {
+            steps.push_back({'#', line, number});
+            continue;
+        }
         if (line.size() >= 2 && (line[0] == '>' || line[0] == '<' || line[0] == '=') && line[1] == ' ')
             steps.push_back({line[0], line.substr(2), number});
-        else if (!steps.empty() && steps.back().kind != '=')
+        else if (!steps.empty() && steps.back().kind != '=' && steps.back().kind != '#')
             steps.back().text += "\n" + line;
         else
             throw std::runtime_error(path + ":" + std::to_string(number) + ": not a step");
@@ -201,8 +208,14 @@ std::string expand(std::string text, const std::string& samples, const std::stri
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool record = argc > 1 && std::string(argv[1]) == "--record";
+    if (record) {
+        --argc;
+        ++argv;
+    }
     if (argc < 5) {
-        std::cerr << "usage: SessionClient <session> <samples folder> <API sources> <server> [argument...]\n";
+        std::cerr
+            << "usage: SessionClient [--record] <session> <samples folder> <API sources> <server> [argument...]\n";
         return 2;
     }
     signal(SIGPIPE, SIG_IGN);
@@ -214,6 +227,19 @@ int main(int argc, char** argv) {
         int failures = 0;
         for (const Step& step : steps) {
             const std::string where = session + ":" + std::to_string(step.line) + ": ";
+            if (step.kind == '#') {
+                if (record) std::cout << step.text << "\n";
+                continue;
+            }
+            if (record) std::cout << step.kind << ' ' << (step.kind == '<' && step.text == "?" ? "" : step.text);
+            if (record && step.kind == '<' && step.text == "?") {
+                std::optional<Json> actual;
+                do actual = server.receive();
+                while (actual && actual->value("method", "") == "window/logMessage");
+                std::cout << (actual ? actual->dump() : "(nothing came)") << "\n";
+                continue;
+            }
+            if (record) std::cout << "\n";
             if (step.kind == '>') {
                 const Json message = Json::parse(expand(step.text, samples, sessionFolder, api));
                 server.send(message.dump());
@@ -245,7 +271,10 @@ int main(int argc, char** argv) {
             }
         }
         if (failures > 0) return 1;
-        std::cout << session.substr(session.find_last_of('/') + 1) << ": " << steps.size() << " steps as expected\n";
+        if (record) return 0;
+        const auto played =
+            std::count_if(steps.begin(), steps.end(), [](const Step& step) { return step.kind != '#'; });
+        std::cout << session.substr(session.find_last_of('/') + 1) << ": " << played << " steps as expected\n";
         return 0;
     } catch (const std::exception& error) {
         std::cerr << session << ": " << error.what() << "\n";
