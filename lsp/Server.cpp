@@ -1,6 +1,7 @@
 #include "lsp/Server.h"
 
 #include <exception>
+#include <utility>
 
 #include "lsp/Protocol.h"
 
@@ -254,23 +255,31 @@ void Server::didChange(const Json& params, Clock::time_point now) {
     if (found == documents_.end()) return;
     OpenDocument& entry = found->second;
     Document& document = *entry.document;
-    const Json& changes = requireMember(params, "contentChanges", Json::value_t::array);
+    // Every change is read before any is applied: a malformed one changes nothing.
+    struct Change {
+        const std::string& text;
+        std::optional<std::pair<Position, Position>> range;
+    };
+    std::vector<Change> changes;
+    for (const Json& change : requireMember(params, "contentChanges", Json::value_t::array)) {
+        Change& read = changes.emplace_back(Change{requireString(change, "text"), std::nullopt});
+        if (const Json* range = optionalMember(change, "range", Json::value_t::object))
+            read.range = {positionFrom(requireMember(*range, "start", Json::value_t::object)),
+                          positionFrom(requireMember(*range, "end", Json::value_t::object))};
+    }
     const std::size_t others = totalBytes() - document.text().size();
-    for (const Json& change : changes) {
-        const std::string& text = requireString(change, "text");
-        const Json* range = optionalMember(change, "range", Json::value_t::object);
-        const std::size_t growth = text.size() + document.text().size();
+    for (const Change& change : changes) {
+        const std::size_t growth = change.text.size() + document.text().size();
         if (growth > maxDocumentBytes || others + growth > maxTotalBytes) {
             log_.error("grew too large to serve, closed: " + uri);
             sendDiagnostics(uri, std::nullopt, Json::array());
             documents_.erase(found);
             return;
         }
-        if (range)
-            document.replace(positionFrom(requireMember(*range, "start", Json::value_t::object)),
-                             positionFrom(requireMember(*range, "end", Json::value_t::object)), text);
+        if (change.range)
+            document.replace(change.range->first, change.range->second, change.text);
         else
-            document.setText(text);
+            document.setText(change.text);
     }
     const Json& identifier = requireMember(params, "textDocument", Json::value_t::object);
     if (const Json* version = optionalMember(identifier, "version", Json::value_t::number_integer))
