@@ -11,6 +11,7 @@
 #include <streambuf>
 
 #include "common/CompilerError.h"
+#include "lsp/ViewBuffer.h"
 #include "preprocessor/PreprocessorParser.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
 #include "typecompiler/model/Method.h"
@@ -21,15 +22,6 @@
 namespace lsp {
 
 namespace {
-
-// An input stream over a text held elsewhere, without copying it.
-class ViewBuffer : public std::streambuf {
-public:
-    explicit ViewBuffer(std::string_view text) {
-        char* begin = const_cast<char*>(text.data());  // only read: nothing is ever put back into it
-        setg(begin, begin, begin + text.size());
-    }
-};
 
 // An output stream that takes every byte and keeps none.
 class NullBuffer : public std::streambuf {

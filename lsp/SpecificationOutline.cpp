@@ -4,9 +4,9 @@
 #include <exception>
 #include <istream>
 #include <memory>
-#include <streambuf>
 
 #include "lsp/JavaText.h"
+#include "lsp/ViewBuffer.h"
 #include "typecompiler/scanner/ClassBodyState.h"
 #include "typecompiler/scanner/EmbeddedCodeState.h"
 #include "typecompiler/scanner/MethodBodyState.h"
@@ -54,14 +54,6 @@ using vastor::IDENTIFIER;
 using vastor::METHOD_BODY;
 using vastor::METHOD_START;
 using vastor::TYPES;
-
-class ViewBuffer : public std::streambuf {
-public:
-    explicit ViewBuffer(std::string_view text) {
-        char* begin = const_cast<char*>(text.data());  // only read
-        setg(begin, begin, begin + text.size());
-    }
-};
 
 // Vastor's scanner with its four states, reading the text from one offset on.
 struct Scanner {
