@@ -16,6 +16,8 @@ want() { wanted+=("$1=$2"); }
 want cmake 3.25.1-1
 want g++ 4:12.2.0-3
 want libgtest-dev 1.12.1-0.2
+# The language server reads and writes its JSON with nlohmann-json (header only).
+want nlohmann-json3-dev 3.11.2-2
 
 # The Java checks, the examples and the documentation's examples compile and
 # run the generated code and feed Perlan's output to a real parser generator.
@@ -70,6 +72,9 @@ want libclang-rt-dev 1:14.0-55.7~deb12u1
 # packages pinned in editors/tests/package-lock.json (installed at the end).
 want vim 2:9.0.1378-2+deb12u2
 want emacs-nox 1:28.2+1-15+deb12u4
+# The language server's headless clients: Neovim's built-in client and eglot.
+want neovim 0.7.2-7
+want elpa-eglot 1.9-2
 
 # Packages that are absent, and packages installed at another version.
 missing=() other=()

@@ -1,7 +1,9 @@
-// Checks the installed VS Code extension folder and .vsix:
+// Checks the installed VS Code extension folder and .vsix, and that the
+// extension starts the language server:
 //   node vscode_test.js <extension folder> <version> <scratch folder>
-// with Vastor and Perlan on PATH and the npm packages of package.json
-// installed beside this file. Prints each failure and exits non-zero.
+// with Vastor, Perlan and typetools-lsp on PATH and the npm packages of
+// package.json installed beside this file. Prints each failure and exits
+// non-zero.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -106,8 +108,8 @@ expect('$typetools', problems('typetools', [
   '/home/me/calc/src/main/vastor/types.spec: warning: Definition of BaseType.boolean equalsTo (Type)']),
   [['/home/me/calc/src/main/vastor/types.spec', 97, 'Semantic err']]);
 
-// The folder packs without a warning; a build that packed it (VSIX names
-// its .vsix) installed the package.
+// The folder packs without a warning, its script bundled with the language
+// client; a build that packed it (VSIX names its .vsix) installed the package.
 const vsce = path.join(samples, 'node_modules', '.bin', 'vsce');
 const packed = path.join(scratch, 'packed.vsix');
 const pack = spawnSync(vsce, ['package', '--no-dependencies', '--out', packed],
@@ -123,11 +125,89 @@ for (let at = zip.indexOf('PK\x01\x02'); at >= 0; at = zip.indexOf('PK\x01\x02',
 }
 listing.sort();
 expect('.vsix entries', listing.filter(name => name.startsWith('extension/')), [
-  'extension/LICENSE.txt', 'extension/README.md', 'extension/package.json',
+  'extension/LICENSE.txt', 'extension/README.md', 'extension/extension.js', 'extension/package.json',
   'extension/perlan-language-configuration.json', 'extension/syntaxes/perlan.tmLanguage.json',
   'extension/syntaxes/vastor.tmLanguage.json', 'extension/vastor-language-configuration.json']);
+// The installed script holds its language client: it needs no module but
+// VS Code's and Node.js's own.
+const script = fs.readFileSync(path.join(folder, 'extension.js'), 'utf8');
+const needed = [...script.matchAll(/\brequire\("([^"]+)"\)/g)].map(match => match[1]);
+const builtin = new Set(require('module').builtinModules);
+expect('modules the extension needs from outside', needed.filter(name => name !== 'vscode' &&
+       !builtin.has(name.replace(/^node:/, '')) && !builtin.has(name.split('/')[0])), []);
+if (!/LanguageClient = class/.test(script)) failures.push('the installed extension.js does not hold the language client');
 const installed = path.join(folder, '..', `typetools-${version}.vsix`);
 if (process.env.VSIX && !fs.existsSync(installed)) failures.push(`no ${installed}`);
 
-for (const failure of failures) console.error(`FAIL ${failure}`);
-process.exit(failures.length ? 1 : 0);
+// The extension, activated as VS Code activates it (with VS Code's module
+// and the client's class standing in), asks for the language server; the
+// server so started, spoken to with the client's own JSON-RPC library,
+// reports broken.spec's error at its line.
+function activatedClient() {
+  const Module = require('module');
+  const load = Module._load;
+  let client;
+  const settings = { 'server.path': 'typetools-lsp', checkOnSave: false, javac: '', byaccj: '', apiSources: '',
+                     diagnosticsDelay: 0 };
+  const vscode = { workspace: { getConfiguration: section => ({ get: key => section === 'typetools' ? settings[key] : undefined }) } };
+  class LanguageClient {
+    constructor(id, name, serverOptions, clientOptions) { client = { id, name, serverOptions, clientOptions }; }
+    start() { return { dispose() {} }; }
+    stop() {}
+  }
+  Module._load = function (request, ...rest) {
+    return request === 'vscode' ? vscode : load.call(this, request, ...rest);
+  };
+  try {
+    require(path.join(folder, 'extension.js')).activate({ subscriptions: [] }, { LanguageClient });
+  } finally {
+    Module._load = load;
+  }
+  return client;
+}
+
+async function serverReports(client) {
+  const rpc = require(path.join(samples, '..', 'textmate', 'node_modules', 'vscode-jsonrpc', 'node'));
+  const { command, args } = client.serverOptions;
+  const server = require('child_process').spawn(command, args, { stdio: ['pipe', 'pipe', 'ignore'] });
+  const connection = rpc.createMessageConnection(new rpc.StreamMessageReader(server.stdout),
+                                                 new rpc.StreamMessageWriter(server.stdin));
+  const diagnostics = new Promise(resolve => connection.onNotification('textDocument/publishDiagnostics', resolve));
+  connection.listen();
+  const timeout = new Promise((_, reject) => setTimeout(() => reject(new Error('no answer in 30 s')), 30000));
+  const session = (async () => {
+    await connection.sendRequest('initialize', { processId: null, rootUri: null, capabilities: {},
+                                                 initializationOptions: client.clientOptions.initializationOptions });
+    connection.sendNotification('initialized', {});
+    connection.sendNotification('textDocument/didOpen', { textDocument: {
+      uri: 'file:///broken.spec', languageId: client.clientOptions.documentSelector[0].language, version: 1,
+      text: fs.readFileSync(path.join(samples, 'broken.spec'), 'utf8') } });
+    const published = await diagnostics;
+    await connection.sendRequest('shutdown');
+    connection.sendNotification('exit');
+    return published.diagnostics.filter(d => d.severity === 1).map(d => [d.range.start.line + 1, d.source]);
+  })();
+  try {
+    return await Promise.race([session, timeout]);
+  } finally {
+    connection.dispose();
+    server.kill();
+  }
+}
+
+(async () => {
+  const client = activatedClient();
+  if (!client) {
+    failures.push('the extension made no language client');
+  } else {
+    expect('server', client.serverOptions, { command: 'typetools-lsp', args: ['--stdio'] });
+    expect('languages', client.clientOptions.documentSelector, [{ language: 'vastor' }, { language: 'perlan' }]);
+    try {
+      expect('the server on broken.spec', await serverReports(client), [[6, 'Vastor']]);
+    } catch (error) {
+      failures.push(`the server the extension starts: ${error.message}`);
+    }
+  }
+  for (const failure of failures) console.error(`FAIL ${failure}`);
+  process.exit(failures.length ? 1 : 0);
+})();

@@ -31,7 +31,7 @@ case $archive in
 esac
 root=$(unpack "$archive" "$scratch/unpacked")
 
-for tool in Vastor Perlan; do
+for tool in Vastor Perlan typetools-lsp; do
   [ -x "$root/bin/$tool" ] || fail "$tool is not in bin/"
   # Statically linked, for the archive's machine: no program interpreter, no
   # dynamic section, so it runs on any Linux of that machine.
@@ -41,7 +41,7 @@ for tool in Vastor Perlan; do
   [[ $elf == *"There is no dynamic section in this file."* ]] || fail "$tool has a dynamic section: $elf"
 done
 for file in share/doc/typetools/README.md share/man/man1/Vastor.1.gz share/man/man1/Perlan.1.gz \
-            share/doc/typetools/examples/run.sh; do
+            share/man/man1/typetools-lsp.1.gz share/doc/typetools/examples/run.sh; do
   [ -f "$root/$file" ] || fail "$file is missing"
 done
 
