@@ -52,7 +52,7 @@ TEST(ByteReader, ReadsCrLfAsLfAtEveryBufferBoundaryAndKeepsOtherCrs) {
         std::string read;
     };
     const Case cases[] = {
-        {"a\r\nb\r\n", "a\nb\n"}, {"\r\r\n", "\r\n"},   {"a\r", "a\r"},           {"\r", "\r"},
+        {"a\r\nb\r\n", "a\nb\n"},   {"\r\r\n", "\r\n"},         {"a\r", "a\r"},   {"\r", "\r"},
         {"\r\n\r\n\r\n", "\n\n\n"}, {"x\ry\r\rz", "x\ry\r\rz"}, {"\n\r", "\n\r"}, {"", ""},
         {"\r\r\r\r\n", "\r\r\r\n"},
     };
