@@ -64,7 +64,8 @@ private:
     bool matches(std::size_t index, std::string_view key, std::uint32_t hash) const {
         return entries_[index].hash == hash && this->key(index) == key;
     }
-    /// The slot that holds key number index.
+    /// The slot that holds key number index: the probe from its hash goes on
+    /// past empty slots until it meets the key.
     std::size_t slotOf(std::size_t index) const;
     void grow();
 
