@@ -65,10 +65,6 @@ public:
     int headerLine() const { return headerLine_; }
     int bodyLine() const { return bodyLine_; }
 
-    /// "int a, String b"; empty without parameters.
-    std::string parameterList() const;
-    /// "int, String"; empty without parameters.
-    std::string typeList() const;
     /// "f (int, String)": the identity of a method in every override rule.
     /// Computed with the fields, by the constructor or assign.
     const std::string& keySignature() const { return keySignature_; }
@@ -82,6 +78,7 @@ public:
     void appendFullSignature(std::string& out) const;
 
 protected:
+    /// "int a, String b"; nothing without parameters.
     void appendParameterList(std::string& out) const;
     static void appendModifier(std::string& out, std::string_view modifier);
     /// " name (parameters)" followed by tail.

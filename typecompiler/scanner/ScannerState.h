@@ -1,7 +1,5 @@
 #pragma once
 
-#include <algorithm>
-#include <array>
 #include <climits>
 #include <cstddef>
 #include <string>
@@ -86,9 +84,8 @@ protected:
     /// all it reads to text. False when the input ends first.
     bool passLiteral(std::string& text, char quote);
 
-    /// Letters and digits of the "C" locale, independent of the current locale.
+    /// Letters of the "C" locale, independent of the current locale.
     static bool isLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-    static bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
 private:
     ScannerTokenizer& scanner_;

@@ -57,15 +57,16 @@ TEST_F(TypeWriterTest, EveryDefinitionOfTheMethodsTypeDelegatesItselfIsNoted) {
               "Definition of Bar.Type implicitCast (Type)\n");
 }
 
-TEST_F(TypeWriterTest, TypeStringsAreSortedByUnsignedBytesWithoutBaseType) {
+// The class table sorts the names (ClassTableOutput.TypeStringsAreSortedByUnsignedBytes).
+TEST_F(TypeWriterTest, TypeStringsAreWrittenInTheirOrderWithoutBaseType) {
     writer.writeHeader("");
     Appended appended{writer};
-    writer.writeTypeStrings({"BaseType"});
+    writer.writeSortedTypeStrings(std::vector<std::string>{"BaseType"});
     EXPECT_EQ(appended.text(), "\tprivate static String[] typeStrings = {  };\n}\n\n");
 
     TypeWriter other{line, currentClass, "P", notices};
     Appended appendedOther{other};
-    other.writeTypeStrings({"z", "\xE9", "BaseType", "Int", "int"});
+    other.writeSortedTypeStrings(std::vector<std::string>{"BaseType", "Int", "int", "z", "\xE9"});
     EXPECT_EQ(appendedOther.text(),
               "\tprivate static String[] typeStrings = { \"Int\", \"int\", \"z\", \"\xE9\" };\n}\n\n");
 }

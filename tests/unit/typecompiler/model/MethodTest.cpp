@@ -6,15 +6,19 @@
 namespace vastor {
 namespace {
 
+// The parameter list shows in the written header, the type list in the key signature.
 TEST(MethodTexts, DerivedTextsUseExactSeparators) {
+    std::string header;
     const Method f("f", "void", {{"int", "a"}, {"String", "b"}}, "");
-    EXPECT_EQ(f.parameterList(), "int a, String b");
-    EXPECT_EQ(f.typeList(), "int, String");
+    f.writeHead(header, "");
+    EXPECT_EQ(header, "\tvoid f (int a, String b) throws TypeException {\n");
     EXPECT_EQ(f.keySignature(), "f (int, String)");
     EXPECT_EQ(f.fullSignature(), "void f (int, String)");
 
+    header.clear();
     const Method none("isReference", "boolean", {}, "");
-    EXPECT_EQ(none.parameterList(), "");
+    none.writeHead(header, "");
+    EXPECT_EQ(header, "\tboolean isReference () throws TypeException {\n");
     EXPECT_EQ(none.keySignature(), "isReference ()");
     EXPECT_EQ(none.fullSignature(), "boolean isReference ()");
 
