@@ -32,7 +32,6 @@ public:
     /// `bufferBytes` sizes each buffer; tests and fuzzers make it tiny so
     /// that inputs cross buffer boundaries often.
     PreprocessorScanner(std::istream& in, std::ostream& out, std::size_t bufferBytes = bufferSize);
-    virtual ~PreprocessorScanner() = default;
     PreprocessorScanner(const PreprocessorScanner&) = delete;
     PreprocessorScanner& operator=(const PreprocessorScanner&) = delete;
 

@@ -28,7 +28,7 @@ public:
 
     /// Appends text unchanged when the current class is BaseType; the text
     /// starts on firstLine of the specification (0: unknown).
-    virtual void addClassCode(const std::string& text, int firstLine = 0);
+    void addClassCode(const std::string& text, int firstLine = 0);
 
     /// Starts a new, empty promotion chain.
     void addChain();
