@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/InternalError.h"
+#include "common/IoError.h"
 #include "preprocessor/PerlanMessages.h"
 
 namespace perlan {

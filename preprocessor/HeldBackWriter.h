@@ -1,14 +1,11 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <ostream>
 #include <string_view>
 
 #include "common/ByteBuffer.h"
-
-#include "common/IoError.h"
 
 namespace perlan {
 

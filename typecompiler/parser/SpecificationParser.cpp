@@ -1,7 +1,6 @@
 #include "typecompiler/parser/SpecificationParser.h"
 
 #include <optional>
-#include <utility>
 
 #include "common/Exception.h"
 #include "common/IoError.h"

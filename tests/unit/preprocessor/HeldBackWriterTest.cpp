@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/InternalError.h"
+#include "common/IoError.h"
 
 namespace perlan {
 namespace {
