@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "typecompiler/model/AbstractMethod.h"
 #include "typecompiler/model/StaticMethod.h"
 
@@ -55,9 +57,15 @@ TEST(MethodTexts, EachFormWritesItsOwnText) {
     }
 }
 
+// A form is never dropped by accident: only plain() copies it into a Method.
+static_assert(!std::is_constructible_v<Method, const AbstractMethod&>);
+static_assert(!std::is_constructible_v<Method, StaticMethod&&>);
+static_assert(!std::is_assignable_v<Method&, const StaticMethod&>);
+static_assert(std::is_copy_constructible_v<Method> && std::is_move_assignable_v<Method>);
+
 TEST(MethodTexts, ACopyIsAlwaysAPlainMethod) {
     const AbstractMethod abstractMethod("getName", "String", {});
-    const Method copy(abstractMethod);
+    const Method copy = abstractMethod.plain();
     std::string out;
     copy.write(out);
     EXPECT_EQ(out, "\tString getName () throws TypeException {\n \t//* AbstractMethod\n\t}\n\n");
