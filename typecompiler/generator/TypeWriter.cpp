@@ -156,7 +156,7 @@ void TypeWriter::addMethod(const Method& method) {
     }
 }
 
-void TypeWriter::writeSortedTypeStrings(std::span<const std::string> promotedTypes, int directiveLine) {
+void TypeWriter::writeTypeStrings(std::span<const std::string> promotedTypes, int directiveLine) {
     marks_.fixed(text_.size(), directiveLine);
     text_ += "\tprivate static String[] typeStrings = { ";
     bool first = true;

@@ -36,7 +36,7 @@ public:
     /// Closes the class with the array of predefined type names: all of
     /// promotedTypes but "BaseType", which are in ascending byte order
     /// without repeats; the array's lines map to directiveLine (0: unknown).
-    void writeSortedTypeStrings(std::span<const std::string> promotedTypes, int directiveLine = 0);
+    void writeTypeStrings(std::span<const std::string> promotedTypes, int directiveLine = 0);
 
 private:
     /// Writes a method that Type generates itself and reserves its key signature.

@@ -135,7 +135,7 @@ void ClassTable::reserveForInput(std::size_t specificationBytes) {
 void ClassTable::generate(std::ostream& out) {
     baseTypeWriter_.close();
     sortPromotedTypes();
-    typeWriter_.writeSortedTypeStrings(promotedTypes_, directiveLine_);
+    typeWriter_.writeTypeStrings(promotedTypes_, directiveLine_);
     for (std::size_t i = 0; i < promotedTypes_.size(); ++i) {
         if (classDefined_[i] || promotedTypes_[i] == kBaseTypeName) continue;
         const auto mentioned = promotedTypeLines_.find(promotedTypes_[i]);

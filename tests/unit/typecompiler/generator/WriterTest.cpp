@@ -61,12 +61,12 @@ TEST_F(TypeWriterTest, EveryDefinitionOfTheMethodsTypeDelegatesItselfIsNoted) {
 TEST_F(TypeWriterTest, TypeStringsAreWrittenInTheirOrderWithoutBaseType) {
     writer.writeHeader("");
     Appended appended{writer};
-    writer.writeSortedTypeStrings(std::vector<std::string>{"BaseType"});
+    writer.writeTypeStrings(std::vector<std::string>{"BaseType"});
     EXPECT_EQ(appended.text(), "\tprivate static String[] typeStrings = {  };\n}\n\n");
 
     TypeWriter other{line, currentClass, "P", notices};
     Appended appendedOther{other};
-    other.writeSortedTypeStrings(std::vector<std::string>{"BaseType", "Int", "int", "z", "\xE9"});
+    other.writeTypeStrings(std::vector<std::string>{"BaseType", "Int", "int", "z", "\xE9"});
     EXPECT_EQ(appendedOther.text(),
               "\tprivate static String[] typeStrings = { \"Int\", \"int\", \"z\", \"\xE9\" };\n}\n\n");
 }
