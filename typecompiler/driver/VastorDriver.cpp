@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "common/CompilerError.h"
-#include "common/ConfigurationException.h"
+#include "typecompiler/options/ConfigurationException.h"
 #include "common/FileIdentity.h"
 #include "common/FileNames.h"
 #include "common/IoError.h"
@@ -83,7 +83,7 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         const Switch* lineMap = configuration.find(switchKey::lineMap);
         if (lineMap && (std::filesystem::path(lineMap->value()).lexically_normal() == typeJavaFile ||
                         common::isSameExistingFile(lineMap->value(), typeJavaFile))) {
-            throw common::ConfigurationException(messages::lineMapIsTypeJava);
+            throw ConfigurationException(messages::lineMapIsTypeJava);
         }
 
         // The tool writes files; the notices join the errors on standard error.

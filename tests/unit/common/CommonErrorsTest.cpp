@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "common/ByteReader.h"
-#include "common/ConfigurationException.h"
 #include "common/Exception.h"
 #include "common/InternalError.h"
 
@@ -22,7 +21,6 @@ TEST(ErrorTexts, EveryClassComposesItsTextExactly) {
         {SemanticError(1, "x").what(), "Semantic error( line 1 ):x"},
         {SyntaxError(7, "").what(), "Syntax error( line 7 ):"},
         {SyntaxError(-4, "m").what(), "Syntax error( line -4 ):m"},
-        {ConfigurationException("unknown Switch: ").what(), "Vastor Configuration Error :unknown Switch: "},
         {InternalError("Scanner", 9, "unknown state in int ScannerTokenizer::yylex()").what(),
          "Internal error (file Scanner, line 9) unknown state in int ScannerTokenizer::yylex()"},
     };

@@ -4,12 +4,12 @@
 
 #include "common/CompilerError.h"
 
-namespace common {
+namespace vastor {
 
 /// An error of Vastor's command line or of its switch validation.
-class ConfigurationException : public CompilerError {
+class ConfigurationException : public common::CompilerError {
 public:
     explicit ConfigurationException(const std::string& text) : CompilerError("Vastor Configuration Error :" + text) {}
 };
 
-}  // namespace common
+}  // namespace vastor
