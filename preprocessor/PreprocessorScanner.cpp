@@ -14,7 +14,7 @@ namespace perlan {
 namespace {
 
 // The file that Perlan's internal errors name, with the line of the input.
-constexpr const char* internalErrorFile = "PreprocessorScanner";
+constexpr std::string_view internalErrorFile = "PreprocessorScanner";
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/CompilerError.h"
 
@@ -9,7 +10,8 @@ namespace vastor {
 /// An error of Vastor's command line or of its switch validation.
 class ConfigurationException : public common::CompilerError {
 public:
-    explicit ConfigurationException(const std::string& text) : CompilerError("Vastor Configuration Error :" + text) {}
+    explicit ConfigurationException(std::string_view text)
+        : CompilerError("Vastor Configuration Error :" + std::string(text)) {}
 };
 
 }  // namespace vastor

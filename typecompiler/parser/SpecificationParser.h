@@ -68,11 +68,11 @@ private:
     bool parseParameter();
 
     /// Raises a syntax error with message unless the current token is kind.
-    void check(int kind, const char* message) const;
+    void check(int kind, std::string_view message) const;
     /// Fetches the next token, then check().
-    void nextCheck(int kind, const char* message);
+    void nextCheck(int kind, std::string_view message);
     int advance() { return scanner_.yylex(); }
-    [[noreturn]] void fail(const std::string& message) const;
+    [[noreturn]] void fail(std::string_view message) const;
 
     OutputSink& output_;
     std::ostream& typeJava_;
