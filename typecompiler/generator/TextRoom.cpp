@@ -8,7 +8,6 @@ namespace vastor {
 
 namespace {
 
-constexpr std::size_t hugePage = std::size_t{2} << 20;
 constexpr std::uintptr_t smallPage = 4096;
 
 // A capacity of at least `bytes` whose block, with the allocator's few bytes
@@ -17,8 +16,8 @@ constexpr std::uintptr_t smallPage = 4096;
 // mapping of whole 2 MB pages on a 2 MB boundary. Elsewhere the size is
 // merely a little larger.
 std::size_t hugePageFriendly(std::size_t bytes) {
-    if (bytes < hugePage) return bytes;
-    return (bytes / hugePage + 1) * hugePage - smallPage;
+    if (bytes < common::hugePageBytes) return bytes;
+    return (bytes / common::hugePageBytes + 1) * common::hugePageBytes - smallPage;
 }
 
 std::uintptr_t pageOf(const std::string& text) {
@@ -47,7 +46,7 @@ void TextRoom::reserve(std::string& text, std::size_t bytes) {
     // 179 to 137 ms (CPU, medians of 11 runs) on the mixed shape, from 980 to
     // 600 and 57 to 52 ms on the delegation-heavy one; doing it at once
     // would cost up to 2 MB of memory for each small buffer.
-    head_ = page % hugePage == 0 ? page : 0;
+    head_ = page % common::hugePageBytes == 0 ? page : 0;
 }
 
 void TextRoom::collapseHead(const std::string& text) {
