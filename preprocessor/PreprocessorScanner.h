@@ -27,11 +27,11 @@ class PreprocessorScanner {
 public:
     static constexpr int endOfInput = -1;
     /// Size of the input and of the output buffer, each.
-    static constexpr std::size_t bufferSize = 1 << 18;
+    static constexpr std::size_t defaultBufferSize = 1 << 18;
 
     /// `bufferBytes` sizes each buffer; tests and fuzzers make it tiny so
     /// that inputs cross buffer boundaries often.
-    PreprocessorScanner(std::istream& in, std::ostream& out, std::size_t bufferBytes = bufferSize);
+    PreprocessorScanner(std::istream& in, std::ostream& out, std::size_t bufferBytes = defaultBufferSize);
     PreprocessorScanner(const PreprocessorScanner&) = delete;
     PreprocessorScanner& operator=(const PreprocessorScanner&) = delete;
 

@@ -35,8 +35,8 @@ TEST(ByteReader, DeliversEveryByteAcrossBufferBoundariesAndGivesOneBack) {
     std::string seen;
     for (int c; (c = reader.get()) != ByteReader::endOfInput;) {
         seen += static_cast<char>(c);
-        if (seen.size() % 7 == 0) {  // a putback right at a refill boundary
-            reader.putback();
+        if (seen.size() % 7 == 0) {  // a byte given back right at a refill boundary
+            reader.putBack();
             EXPECT_EQ(reader.get(), c);
         }
     }
@@ -61,7 +61,7 @@ TEST(ByteReader, ReadsCrLfAsLfAtEveryBufferBoundaryAndKeepsOtherCrs) {
             std::string seen;
             for (int ch; (ch = reader.get()) != ByteReader::endOfInput;) {
                 seen += static_cast<char>(ch);
-                reader.putback();
+                reader.putBack();
                 EXPECT_EQ(reader.get(), ch);
             }
             EXPECT_EQ(seen, c.read) << "buffer of " << size;

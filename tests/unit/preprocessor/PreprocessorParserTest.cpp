@@ -27,7 +27,7 @@ std::string preprocess(const std::string& grammar) {
 // the input and output buffers, so that every take-back meets a flush or a
 // refill at some offset.
 TEST(PreprocessorParser, RewritesBlocksLyingAcrossBufferBoundaries) {
-    const std::size_t boundary = PreprocessorScanner::bufferSize;
+    const std::size_t boundary = PreprocessorScanner::defaultBufferSize;
     for (std::size_t padding = boundary - 80; padding <= boundary + 16; ++padding) {
         const std::string text(padding, 'x');
         const std::string grammar = "%%\na : A {" + text + "/*<>*/ /*< y(); >*/ /**/ }\n%%\n";
