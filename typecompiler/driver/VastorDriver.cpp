@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "common/CompilerError.h"
-#include "typecompiler/options/ConfigurationException.h"
 #include "common/FileIdentity.h"
 #include "common/FileNames.h"
 #include "common/IoError.h"
@@ -15,6 +14,7 @@
 #include "typecompiler/driver/FileOutputSink.h"
 #include "typecompiler/driver/Usage.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
+#include "typecompiler/options/ConfigurationException.h"
 #include "typecompiler/options/SwitchKeys.h"
 #include "typecompiler/options/SwitchParsing.h"
 #include "typecompiler/options/SwitchTable.h"

@@ -1,7 +1,7 @@
 #include "typecompiler/options/BaseErrorSwitch.h"
 
-#include "typecompiler/options/ConfigurationException.h"
 #include "typecompiler/VastorMessages.h"
+#include "typecompiler/options/ConfigurationException.h"
 #include "typecompiler/options/SwitchTable.h"
 
 namespace vastor {

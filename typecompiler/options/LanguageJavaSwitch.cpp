@@ -1,7 +1,7 @@
 #include "typecompiler/options/LanguageJavaSwitch.h"
 
-#include "typecompiler/options/ConfigurationException.h"
 #include "typecompiler/VastorMessages.h"
+#include "typecompiler/options/ConfigurationException.h"
 #include "typecompiler/options/SwitchTable.h"
 
 namespace vastor {
@@ -12,12 +12,10 @@ void LanguageJavaSwitch::validate(const SwitchTable& table) const {
     // The driver always puts OUTIMPL and INPUTFILE in; should one be missing,
     // an unknown output is not Type.java and an unknown input is not Type.java.
     const Switch* output = table.find(switchKey::outImpl);
-    if (output == nullptr || output->value() != typeJavaFile)
-        throw ConfigurationException(messages::outputNotTypeJava);
+    if (output == nullptr || output->value() != typeJavaFile) throw ConfigurationException(messages::outputNotTypeJava);
 
     const Switch* input = table.find(switchKey::inputFile);
-    if (input != nullptr && input->value() == typeJavaFile)
-        throw ConfigurationException(messages::inputIsTypeJava);
+    if (input != nullptr && input->value() == typeJavaFile) throw ConfigurationException(messages::inputIsTypeJava);
 
     if (table.find(switchKey::api) == nullptr) throw ConfigurationException(messages::apiNotSet);
 }

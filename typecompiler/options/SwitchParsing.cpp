@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "typecompiler/options/ConfigurationException.h"
 #include "typecompiler/VastorMessages.h"
 #include "typecompiler/options/BaseErrorSwitch.h"
+#include "typecompiler/options/ConfigurationException.h"
 #include "typecompiler/options/LanguageJavaSwitch.h"
 #include "typecompiler/options/SwitchKeys.h"
 
