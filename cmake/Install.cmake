@@ -50,7 +50,7 @@ function(typetools_render_html page)
   install(FILES ${html} DESTINATION ${TYPETOOLS_INSTALL_DOCDIR})
 endfunction()
 
-foreach(tool IN ITEMS Vastor Perlan)
+foreach(tool IN ITEMS Vastor Perlan typetools-lsp)
   if(TARGET ${tool})
     install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     if(WIN32)

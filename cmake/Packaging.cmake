@@ -1,7 +1,8 @@
 # Debian package of both programs, their manual pages, the examples and the
 # CMake package config: `cpack -G DEB` in the build folder. A statically
 # linked build (TYPETOOLS_STATIC) packs the same into the release archive
-# typetools-<version>-linux-x86_64.tar.gz, the Windows build into
+# typetools-<version>-linux-<machine>.tar.gz (x86_64, or aarch64 from the
+# preset linux-aarch64), the Windows build into
 # typetools-<version>-windows-x86_64.zip (`cmake --build <build> --target package`).
 set(TYPETOOLS_PACKAGE_CONTACT "typetools project <maintainers@typetools-project.org>"
     CACHE STRING "Maintainer named in the binary packages")

@@ -5,8 +5,9 @@
 #   fuzz/run.sh <seconds-per-harness> [harness...]
 #
 # Each harness starts from its corpus in build-fuzz/corpus/<harness> (kept
-# between runs), the seeds in fuzz/corpus/<harness> and, for the two input
-# harnesses, the inputs of the golden cases. Inputs that break a harness are
+# between runs), the seeds in fuzz/corpus/<harness> and, for the input
+# harnesses, the inputs of the golden cases (both tools' for the language
+# server's, with the two input harnesses' seeds). Inputs that break a harness are
 # saved in build-fuzz/artifacts/<harness>/; logs go to build-fuzz/logs/.
 # FUZZ_OPTIONS adds libFuzzer options, e.g. FUZZ_OPTIONS=-runs=10000000.
 # Without clang's libFuzzer runtime the script says so and does nothing,
@@ -19,7 +20,7 @@ seconds=${1:?$usage}
 [[ $seconds =~ ^[0-9]+$ ]] || { echo "$usage" >&2; exit 2; }
 shift
 harnesses=("$@")
-[ ${#harnesses[@]} -gt 0 ] || harnesses=(perlan_grammar_fuzzer vastor_specification_fuzzer vastor_switches_fuzzer)
+[ ${#harnesses[@]} -gt 0 ] || harnesses=(perlan_grammar_fuzzer vastor_specification_fuzzer vastor_switches_fuzzer lsp_messages_fuzzer)
 build=build-fuzz
 
 probe=$(mktemp -d)
@@ -60,6 +61,10 @@ for harness in "${harnesses[@]}"; do
   case $harness in
     perlan_*) golden_seeds perlan "$seeds" ;;
     vastor_specification_*) golden_seeds vastor "$seeds" ;;
+    lsp_*)
+      golden_seeds perlan "$seeds"
+      golden_seeds vastor "$seeds"
+      cp fuzz/corpus/perlan_grammar_fuzzer/* fuzz/corpus/vastor_specification_fuzzer/* "$seeds/" ;;
   esac
 
   echo "== $harness: ${seconds}s =="

@@ -17,6 +17,8 @@ want cmake 3.25.1-1
 want g++ 4:12.2.0-3
 want libgtest-dev 1.12.1-0.2
 want clang-format 1:14.0-55.7~deb12u1
+# The language server reads and writes its JSON with nlohmann-json (header only).
+want nlohmann-json3-dev 3.11.2-2
 
 # The Java checks, the examples and the documentation's examples compile and
 # run the generated code and feed Perlan's output to a real parser generator.
@@ -54,6 +56,14 @@ want googletest 1.12.1-0.2
 want wine64 8.0~repack-4
 want wine 8.0~repack-4
 
+# The Linux programs for 64-bit ARM: cross-built with GCC, with GoogleTest
+# compiled from Debian's sources (above) for them, tested and their archive
+# checked under qemu's user-mode emulation. qemu's version moves with Debian's
+# security updates: when the pinned one is no longer offered, the archive's
+# current one is installed (below).
+want g++-aarch64-linux-gnu 4:12.2.0-3
+want qemu-user-static 1:7.2+dfsg-7+deb12u18+b3
+
 # Fuzzing: clang with its runtime libraries (libFuzzer, the sanitizers).
 want clang 1:14.0-55.7~deb12u1
 want libclang-rt-dev 1:14.0-55.7~deb12u1
@@ -63,6 +73,9 @@ want libclang-rt-dev 1:14.0-55.7~deb12u1
 # packages pinned in editors/tests/package-lock.json (installed at the end).
 want vim 2:9.0.1378-2+deb12u2
 want emacs-nox 1:28.2+1-15+deb12u4
+# The language server's headless clients: Neovim's built-in client and eglot.
+want neovim 0.7.2-7
+want elpa-eglot 1.9-2
 
 # Packages that are absent, and packages installed at another version.
 missing=() other=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Configures, builds and runs every test suite twice: with the preset ci
 # (warnings are errors), then with the preset sanitize (AddressSanitizer and
-# UndefinedBehaviorSanitizer); then the Windows programs (preset windows). Installs nothing and needs no root: the
-# packages of scripts/install-deps.sh must be there.
+# UndefinedBehaviorSanitizer); then the Windows programs (preset windows) and
+# the Linux programs for 64-bit ARM (preset linux-aarch64). Installs nothing
+# and needs no root: the packages of scripts/install-deps.sh must be there.
 #   JOBS=<n> sets the parallel jobs (default: the number of cores).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,3 +30,8 @@ run_preset sanitize -LE 'buildtools|editors|archive'
 # unit tests and the release archive's check run them under Wine (one
 # persistent wine server for the whole run). Warnings are errors here too.
 run_preset windows
+
+# The Linux programs for 64-bit ARM, cross-built with GCC and linked
+# statically, tests included: the golden cases, the unit tests and the release
+# archive's check run them under qemu. Warnings are errors here too.
+run_preset linux-aarch64

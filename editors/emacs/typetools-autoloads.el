@@ -12,10 +12,13 @@
 (autoload 'vastor-mode "vastor-mode" "Major mode for Vastor type specifications." t)
 (autoload 'vastor-specification-p "vastor-mode")
 (autoload 'perlan-mode "perlan-mode" "Major mode for Perlan grammar files." t)
+(autoload 'typetools-flymake-vastor "typetools-flymake")
+(autoload 'typetools-flymake-perlan "typetools-flymake")
 
-;; Type specifications by their content, whatever their name (x.spec too);
-;; grammars by their name.
+;; Type specifications by their content, whatever their name (x.spec too),
+;; and by the extension .vastor; grammars by their name.
 (add-to-list 'magic-mode-alist '(vastor-specification-p . vastor-mode))
+(add-to-list 'auto-mode-alist '("\\.vastor\\'" . vastor-mode))
 (add-to-list 'auto-mode-alist '("\\.yt\\'" . perlan-mode))
 
 (with-eval-after-load 'compile

@@ -26,11 +26,29 @@
   "A command line that runs one of the tools, its name and its arguments.")
 
 (defun typetools-compile--words (text)
-  "The words of the shell command line TEXT, without their quotes."
-  (let ((words nil))
-    (while (string-match "\\`[ \t]*\\(\\(?:'[^']*'\\|\"[^\"]*\"\\|[^ \t'\"]+\\)+\\)" text)
-      (push (replace-regexp-in-string "['\"]" "" (match-string 1 text)) words)
-      (setq text (substring text (match-end 0))))
+  "The words of the shell command line TEXT, without their quotes and escapes.
+A word joins quoted parts ('...', \"...\") and backslash escapes, as in
+bad\\ types.spec, the form of `shell-quote-argument'."
+  (let ((words nil) (word nil) (start 0))
+    (while (string-match (concat "[ \t]+\\|\\\\\\(.\\)\\|'\\([^']*\\)'"
+                                 "\\|\"\\(\\(?:\\\\.\\|[^\"\\\\]\\)*\\)\""
+                                 "\\|\\([^ \t'\"\\\\]+\\)\\|.")
+                         text start)
+      (setq start (match-end 0))
+      (cond ((match-beginning 1) (setq word (concat word (match-string 1 text))))
+            ((match-beginning 2) (setq word (concat word (match-string 2 text))))
+            ((match-beginning 3)
+             (setq word (concat word (replace-regexp-in-string
+                                      "\\\\\\([\"\\\\$`]\\)" "\\1"
+                                      (match-string 3 text)))))
+            ((match-beginning 4) (setq word (concat word (match-string 4 text))))
+            ((string-match-p "\\`[ \t]" (match-string 0 text))
+             (when word (push word words))
+             (setq word nil))
+            ;; An unpaired quote: the rest is taken as it stands.
+            (t (setq word (concat word (substring text (match-beginning 0)))
+                     start (length text)))))
+    (when word (push word words))
     (nreverse words)))
 
 (defun typetools-compile--input (tool arguments)

@@ -15,12 +15,19 @@
 ;; and constants.  Strings and comments come from the syntax table.
 ;;
 ;; Files are recognised by their content (see `vastor-specification-p'),
-;; whatever their name.  `compile-command' defaults to running Vastor on
-;; the file; typetools-compile.el lets M-x compile jump to its errors.
+;; whatever their name, and by the extension .vastor.  `compile-command'
+;; defaults to running Vastor on the file; typetools-compile.el lets
+;; M-x compile jump to its errors.
+;;
+;; Also: indentation that follows braces (typetools-indent.el), imenu
+;; (the types of the directive, the classes, the methods), folding of
+;; braces with `hs-minor-mode' and of the directive and classes with
+;; `outline-minor-mode', and a flymake backend (`flymake-mode').
 
 ;;; Code:
 
 (require 'seq)
+(require 'typetools-indent)
 
 (defgroup vastor nil
   "Vastor type specifications and Perlan grammars."
@@ -58,9 +65,10 @@
     (modify-syntax-entry ?\' "\"" table)
     (modify-syntax-entry ?\\ "\\" table)
     (modify-syntax-entry ?_ "_" table)
-    (modify-syntax-entry ?% "." table)
-    (modify-syntax-entry ?< "." table)
-    (modify-syntax-entry ?> "." table)
+    (modify-syntax-entry ?$ "_" table)
+    ;; Operators end words: "Type+" is the word Type and a "+".
+    (dolist (char '(?% ?< ?> ?+ ?- ?= ?& ?| ?! ?? ?: ?\; ?, ?@ ?~ ?^))
+      (modify-syntax-entry char "." table))
     table)
   "Syntax table of `vastor-mode': Java strings, characters and comments.")
 
@@ -133,9 +141,14 @@ directive's braces), `members' (between the members of a class),
 (defun vastor-specification-p ()
   "Whether the buffer holds a type specification.
 True when the first text that is neither a comment nor the %{ %}
-preamble is the directive Types = {.  Used in `magic-mode-alist',
-which looks at the first `magic-mode-regexp-match-limit' characters."
+preamble is the directive Types = {.  Used in `magic-mode-alist', which
+narrows the buffer to its first `magic-mode-regexp-match-limit'
+characters: the whole buffer is looked at, so that a specification after
+a long licence header is one too.  Only the leading comments and
+preamble are read."
   (save-excursion
+    (save-restriction
+    (widen)
     (goto-char (point-min))
     (let ((preamble-seen nil) (result 'unknown))
       (while (eq result 'unknown)
@@ -149,17 +162,93 @@ which looks at the first `magic-mode-regexp-match-limit' characters."
                (setq preamble-seen t)
                (unless (search-forward "%}" nil t) (setq result nil)))
               (t (setq result (looking-at "Types[ \t\n\r]*=[ \t\n\r]*{")))))
-      result)))
+      result))))
+
+;; Indentation
+
+(defun vastor--indentation ()
+  "The column of the line at point; nil to leave it as it is."
+  (save-excursion
+    (beginning-of-line)
+    (let* ((ppss (syntax-ppss))
+           (open (nth 1 ppss)))
+      (cond ((nth 3 ppss) nil)
+            ((nth 4 ppss) (typetools-indent-in-comment (nth 8 ppss)))
+            ((null open) 0)
+            (t (typetools-indent-in-brackets
+                open (eq (vastor--context (1+ open)) 'java)))))))
+
+(defun vastor-indent-line ()
+  "Indent the current line of a type specification."
+  (interactive)
+  (typetools-indent-apply (vastor--indentation)))
+
+;; Outline: imenu, hideshow and outline headings
+
+(defun vastor--class-of (pos)
+  "The name of the class whose body holds POS."
+  (save-excursion
+    (goto-char (car (last (nth 9 (syntax-ppss pos)))))
+    (and (re-search-backward (concat "\\_<class[ \t\n]+\\(" vastor-identifier "\\)") nil t)
+         (match-string-no-properties 1))))
+
+(defun vastor--find-all (regexp group contexts)
+  "The (TEXT . POSITION) of GROUP of each match of REGEXP found in CONTEXTS."
+  (save-excursion
+    (goto-char (point-min))
+    (let ((matcher (vastor--matcher regexp contexts)) found)
+      (while (funcall matcher (point-max))
+        (push (cons (match-string-no-properties group) (match-beginning group)) found))
+      (nreverse found))))
+
+(defun vastor-imenu-create-index ()
+  "The imenu index: the types of the directive, the classes, the methods."
+  (let ((types (vastor--find-all vastor-identifier 0 '(types)))
+        (classes (vastor--find-all (concat "\\_<class[ \t\n]+\\(" vastor-identifier "\\)")
+                                   1 '(top)))
+        (methods (mapcar (lambda (method)
+                           (cons (concat (vastor--class-of (cdr method)) "." (car method))
+                                 (cdr method)))
+                         (vastor--find-all (concat vastor-identifier "[ \t\n]+\\("
+                                                   vastor-identifier "\\)[ \t\n]*(")
+                                           1 '(members)))))
+    (seq-filter #'cdr (list (cons "Types" types) (cons "Classes" classes)
+                            (cons "Methods" methods)))))
+
+(defconst vastor-outline-regexp "\\(?:Types\\|class\\)\\_>"
+  "Headings of `outline-minor-mode': the directive and each class.")
+
+(with-eval-after-load 'hideshow
+  (dolist (mode '(vastor-mode perlan-mode))
+    (unless (assq mode hs-special-modes-alist)
+      (push (list mode "{\\|/\\*<" "}\\|>\\*/" "/[*/]" #'vastor-hs-forward nil)
+            hs-special-modes-alist))))
+
+(defun vastor-hs-forward (&optional arg)
+  "Move over the braces or the typechecking block at point, for hideshow.
+ARG is passed on to `forward-sexp'."
+  (if (looking-at "/\\*<")
+      (search-forward ">*/" nil t)
+    (forward-sexp arg)))
+
+(defun vastor--common-setup ()
+  "What `vastor-mode' and `perlan-mode' set alike."
+  (setq-local comment-start "// ")
+  (setq-local comment-end "")
+  (setq-local comment-start-skip "\\(?://+\\|/\\*+\\)\\s *")
+  (setq-local font-lock-multiline t))
 
 ;;;###autoload
 (define-derived-mode vastor-mode prog-mode "Vastor"
   "Major mode for Vastor type specifications."
   :syntax-table vastor-mode-syntax-table
-  (setq-local comment-start "// ")
-  (setq-local comment-end "")
-  (setq-local comment-start-skip "\\(?://+\\|/\\*+\\)\\s *")
+  (vastor--common-setup)
   (setq-local font-lock-defaults '(vastor-font-lock-keywords))
-  (setq-local font-lock-multiline t)
+  (setq-local indent-line-function #'vastor-indent-line)
+  (setq-local imenu-create-index-function #'vastor-imenu-create-index)
+  (setq-local outline-regexp vastor-outline-regexp)
+  (setq-local outline-level (lambda () 1))
+  (add-hook 'flymake-diagnostic-functions #'typetools-flymake-vastor nil t)
   (when buffer-file-name
     (setq-local compile-command
                 (concat "Vastor "

@@ -13,11 +13,12 @@ rm -rf "$scratch" && mkdir -p "$scratch"
 archive=$(ls "$scratch"/typetools-*-windows-x86_64.zip) || fail "no typetools-<version>-windows-x86_64.zip"
 root=$(unpack "$archive" "$scratch/unpacked")
 
-for file in bin/Vastor.exe bin/Perlan.exe doc/README.md doc/Vastor.html doc/Perlan.html \
+for file in bin/Vastor.exe bin/Perlan.exe bin/typetools-lsp.exe doc/README.md doc/Vastor.html doc/Perlan.html \
+            doc/typetools-lsp.html \
             doc/examples/exprlang/types.spec doc/examples/exprlang/exprlang.yt doc/examples/calc/calc.yt; do
   [ -f "$root/$file" ] || fail "$file is missing"
 done
-for tool in bin/Vastor.exe bin/Perlan.exe; do
+for tool in bin/Vastor.exe bin/Perlan.exe bin/typetools-lsp.exe; do
   # Nothing but system libraries: the C and C++ runtimes are linked in.
   imports=$(x86_64-w64-mingw32-objdump -p "$root/$tool" | sed -n 's/^\tDLL Name: //p' | tr '\n' ' ')
   for dll in $imports; do

@@ -11,21 +11,25 @@
 // so is a file of in/ that is gone after the run.
 //
 // usage: GoldenRunner <tools-dir> <case-dir> [--update] [--scratch <dir>]
-//                     [--launcher <program> --platform <name>]
+//                     [--launcher <program>] [--platform <name>]
 // With --update the expectations are rewritten from the actual run.
 // The run happens in <dir>/work (emptied first; default: a fresh folder in
 // the system's temporary folder). The folder of a failed case is kept for a
 // look and its path printed; that of a passed case is removed.
 //
-// With --launcher the tools are programs of another system (Name.exe in
-// <tools-dir>): the command finds each as Name on PATH, which runs
-// `<program> <tools-dir>/Name.exe <arguments>`. With --platform, an
-// expectation whose text differs there is read from a file beside the
-// common one with the platform's name appended (stderr.windows,
-// expected.windows/, ...); a case that cannot run there holds a file
-// posix-only that says why.
+// With --launcher the tools are programs of another system or machine, which
+// `<program> <tool> <arguments>` runs (Wine, qemu). The command still finds
+// each program of <tools-dir> on PATH by its name (Name.exe as Name): there
+// it finds a link to this runner, which, started under a tool's name, puts
+// the launcher in its own place. No shell stands between the command and the
+// tool to add messages of its own (as when the working folder is gone).
+// With --platform, an expectation whose text differs there is read from a
+// file beside the common one with the platform's name appended
+// (stderr.windows, expected.windows/, ...); a case that cannot run there
+// holds a file posix-only that says why.
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <charconv>
 #include <cstdio>
@@ -124,17 +128,37 @@ std::optional<int> parseStatus(const std::string& text) {
     return value;
 }
 
-// A shell script in `folder` for each Name.exe in `tools`, named Name, that
-// starts the program through the launcher.
-void writeLaunchers(const fs::path& folder, const fs::path& tools, const fs::path& launcher) {
+// What a case's command finds under a tool's name, a link to this runner,
+// learns from these variables of the command's environment.
+constexpr const char* launcherVariable = "GOLDEN_LAUNCHER";
+constexpr const char* toolsVariable = "GOLDEN_TOOLS";
+
+// A link to this runner in `folder` for each program in `tools`, named as
+// the command calls it: Name.exe as Name.
+void linkTools(const fs::path& folder, const fs::path& tools) {
     fs::create_directories(folder);
+    const fs::path runner = fs::read_symlink("/proc/self/exe");
     for (const auto& entry : fs::directory_iterator(tools)) {
-        if (entry.path().extension() != ".exe") continue;
-        const fs::path script = folder / entry.path().stem();
-        writeFile(script,
-                  "#!/bin/sh\nexec " + quote(launcher.string()) + " " + quote(entry.path().string()) + " \"$@\"\n");
-        fs::permissions(script, fs::perms::owner_all, fs::perm_options::add);
+        if (!entry.is_regular_file() || (entry.status().permissions() & fs::perms::owner_exec) == fs::perms::none)
+            continue;
+        fs::path name = entry.path().filename();
+        if (name.extension() == ".exe") name = name.stem();
+        fs::create_symlink(runner, folder / name);
     }
+}
+
+// Started under a tool's name: becomes `<launcher> <tool> <arguments>`.
+int launchTool(const std::string& launcher, const fs::path& tools, int argc, char** argv) {
+    fs::path tool = tools / fs::path(argv[0]).filename();
+    if (!fs::exists(tool)) tool += ".exe";
+    std::string launcherArgument = launcher;
+    std::string toolArgument = tool.string();
+    std::vector<char*> arguments{launcherArgument.data(), toolArgument.data()};
+    arguments.insert(arguments.end(), argv + 1, argv + argc);
+    arguments.push_back(nullptr);
+    execv(launcher.c_str(), arguments.data());
+    std::perror(launcher.c_str());
+    return 127;
 }
 
 fs::path makeScratch(const std::optional<fs::path>& requested) {
@@ -151,6 +175,10 @@ fs::path makeScratch(const std::optional<fs::path>& requested) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const char* launcher = std::getenv(launcherVariable)) {
+        const char* tools = std::getenv(toolsVariable);
+        return launchTool(launcher, tools ? tools : ".", argc, argv);
+    }
     std::vector<std::string> positional;
     bool update = false;
     std::optional<fs::path> scratchRequested;
@@ -171,7 +199,7 @@ int main(int argc, char** argv) {
     }
     if (positional.size() != 2 || (update && !platform.empty())) {
         std::cerr << "usage: GoldenRunner <tools-dir> <case-dir> [--update] [--scratch <dir>]\n"
-                     "                    [--launcher <program> --platform <name>]\n"
+                     "                    [--launcher <program>] [--platform <name>]\n"
                      "(--update rewrites the common expectations only: not with --platform)\n";
         return 2;
     }
@@ -208,16 +236,19 @@ int main(int argc, char** argv) {
         fs::copy(caseDir / "in", work, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
 
     fs::path programs = tools;
+    std::string environment;
     if (launcher) {
         programs = scratch / "bin";
-        writeLaunchers(programs, tools, *launcher);
+        linkTools(programs, tools);
+        environment = std::string(launcherVariable) + "=" + quote(launcher->string()) + " " + toolsVariable + "=" +
+                      quote(tools.string()) + " ";
     }
 
     const fs::path outFile = scratch / "stdout";
     const fs::path errFile = scratch / "stderr";
-    std::string shell = "cd " + quote(work.string()) + " && PATH=" + quote(programs.string()) + ":\"$PATH\" bash " +
-                        quote(commandFile.string()) + " </dev/null >" + quote(outFile.string()) + " 2>" +
-                        quote(errFile.string());
+    std::string shell = "cd " + quote(work.string()) + " && " + environment + "PATH=" + quote(programs.string()) +
+                        ":\"$PATH\" bash " + quote(commandFile.string()) + " </dev/null >" + quote(outFile.string()) +
+                        " 2>" + quote(errFile.string());
     int raw = std::system(shell.c_str());
     int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
 

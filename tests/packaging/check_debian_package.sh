@@ -45,7 +45,8 @@ expected=(./usr/bin/Perlan ./usr/share/man/man1/Perlan.1.gz ./usr/share/cmake/ty
           ./usr/share/doc/typetools/changelog.gz ./usr/share/vim/vimfiles/ftdetect/typetools.vim
           './usr/share/emacs/site-lisp/elpa/typetools-[0-9.]+/typetools-pkg.el'
           ./usr/share/typetools/textmate/package.json)
-[ "$with_vastor" = 1 ] && expected+=(./usr/bin/Vastor ./usr/share/man/man1/Vastor.1.gz)
+[ "$with_vastor" = 1 ] && expected+=(./usr/bin/Vastor ./usr/share/man/man1/Vastor.1.gz ./usr/bin/typetools-lsp
+                                     ./usr/share/man/man1/typetools-lsp.1.gz)
 for path in "${expected[@]}"; do
   grep -qE " $path\$" <<<"$contents" || fail "the package lacks $path"
 done

@@ -19,7 +19,8 @@ installed=(bin/Perlan share/man/man1/Perlan.1.gz share/doc/typetools/examples
            share/doc/typetools/docs/guide.md
            share/cmake/typetools/typetoolsConfig.cmake share/cmake/typetools/typetoolsConfigVersion.cmake
            share/cmake/typetools/VastorRunTool.cmake)
-[ "$with_vastor" = 1 ] && installed+=(bin/Vastor share/man/man1/Vastor.1.gz)
+[ "$with_vastor" = 1 ] && installed+=(bin/Vastor share/man/man1/Vastor.1.gz bin/typetools-lsp
+                                      share/man/man1/typetools-lsp.1.gz)
 for file in "${installed[@]}"; do
   [ -e "$prefix/$file" ] || fail "cmake --install did not install $file"
 done

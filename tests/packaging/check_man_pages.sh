@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 man_dir=$1 bin_dir=$2
 
 linters=0
-for page in "$man_dir/Vastor.1" "$man_dir/Perlan.1"; do
+for page in "$man_dir/Vastor.1" "$man_dir/Perlan.1" "$man_dir/typetools-lsp.1"; do
   [ -f "$page" ] || fail "missing $page"
   if command -v mandoc >/dev/null; then
     linters=$((linters + 1))

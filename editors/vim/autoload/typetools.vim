@@ -35,6 +35,24 @@ function! typetools#IsSpecification() abort
   endwhile
 endfunction
 
+" A new buffer is looked at again when it is written, when Insert mode is
+" left and when it is changed, until it holds a type specification.
+function! typetools#WatchNewFile() abort
+  augroup typetools_new_file
+    autocmd! * <buffer>
+    autocmd BufWritePost,InsertLeave,TextChanged <buffer> call typetools#CheckNewFile()
+  augroup END
+endfunction
+
+function! typetools#CheckNewFile() abort
+  if &filetype ==# 'vastor'
+    autocmd! typetools_new_file * <buffer>
+  elseif typetools#IsSpecification()
+    autocmd! typetools_new_file * <buffer>
+    set filetype=vastor
+  endif
+endfunction
+
 " The messages of Vastor and Perlan carry a line but no file name. When
 " :make or :lmake runs with one of their compiler files, the entries without
 " a file are given the file of the run: the input named on the last command
@@ -76,10 +94,14 @@ function! typetools#AfterMake(location) abort
     endif
   endfor
   if changed
+    " Replacing the items resets the current entry: make it the first
+    " valid one again, where :make jumps (notes may come before it).
+    let first = index(map(copy(items), 'v:val.valid'), 1) + 1
+    let what = {'items': items, 'idx': max([first, 1])}
     if a:location
-      call setloclist(0, [], 'r', {'items': items})
+      call setloclist(0, [], 'r', what)
     else
-      call setqflist([], 'r', {'items': items})
+      call setqflist([], 'r', what)
     endif
   endif
 endfunction
@@ -93,20 +115,91 @@ function! typetools#InputOf(text) abort
   endif
   let arguments = []
   let rest = found[2]
-  let word_pattern = '^\s*\zs\%(''[^'']*''\|"[^"]*"\|[^ \t''"]\+\)\+'
+  " A word joins quoted parts and backslash escapes (bad\ types.spec).
+  let part_pattern = '^''[^'']*''\|^"\%(\\.\|[^"\\]\)*"\|^\\.\|^[^ \t''"\\]\+'
   while 1
-    let word = matchstr(rest, word_pattern)
+    let rest = substitute(rest, '^\s\+', '', '')
+    let word = ''
+    let part = matchstr(rest, part_pattern)
+    while !empty(part)
+      let rest = strpart(rest, strlen(part))
+      if part[0] ==# "'"
+        let word .= part[1:-2]
+      elseif part[0] ==# '"'
+        let word .= substitute(part[1:-2], '\\\([\\"$`]\)', '\1', 'g')
+      elseif part[0] ==# '\'
+        let word .= part[1:]
+      else
+        let word .= part
+      endif
+      let part = matchstr(rest, part_pattern)
+    endwhile
     if empty(word) || word =~# '^\%([|;&<>]\|[12]>\)'
       break
     endif
-    call add(arguments, substitute(word, '[''"]', '', 'g'))
-    let rest = strpart(rest, matchend(rest, word_pattern))
+    call add(arguments, word)
   endwhile
   if empty(arguments)
     return ''
   endif
   let input = found[1] ==# 'Vastor' ? arguments[-1] : arguments[0]
   return input =~# '^-' ? '' : fnamemodify(input, ':p')
+endfunction
+
+" The outline of the buffer, from its syntax items: for a specification the
+" types of the directive, the classes and their methods (as class.method);
+" for a grammar its rules. A list of {'kind', 'name', 'lnum', 'col'}.
+let s:outline_items = {
+      \ 'vastorTypeName': 'type', 'vastorClassName': 'class',
+      \ 'vastorMethodName': 'method', 'perlanRuleName': 'rule'}
+
+function! typetools#Outline() abort
+  let entries = []
+  let class = ''
+  for lnum in range(1, line('$'))
+    let text = getline(lnum)
+    let start = match(text, '\a')
+    while start >= 0
+      let name = matchstr(text, '^\a[[:alnum:]_.]*', start)
+      let kind = get(s:outline_items, synIDattr(synID(lnum, start + 1, 0), 'name'), '')
+      if !empty(kind) && (start == 0 || text[start - 1] !~# '[[:alnum:]_.]')
+        if kind ==# 'class'
+          let class = name
+        endif
+        call add(entries, {'kind': kind, 'lnum': lnum, 'col': start + 1,
+              \ 'name': kind ==# 'method' ? class . '.' . name : name})
+      endif
+      let start = match(text, '\a', start + max([strlen(name), 1]))
+    endwhile
+  endfor
+  return entries
+endfunction
+
+" :TypetoolsOutline: the outline in the location list.
+function! typetools#ShowOutline() abort
+  let buffer = bufnr('%')
+  call setloclist(0, map(typetools#Outline(), {_, entry -> {'bufnr': buffer,
+        \ 'lnum': entry.lnum, 'col': entry.col, 'text': entry.kind . ' ' . entry.name}}))
+  lopen
+endfunction
+
+" 'tagfunc': the entries of the outline whose name (a method's without its
+" class too) matches the tag; nothing found leaves the search to tags files.
+function! typetools#TagFunc(pattern, flags, info) abort
+  let regexp = a:flags =~# 'r' ? a:pattern : '^' . escape(a:pattern, '\.*$^~[]') . '$'
+  if a:flags =~# 'i'
+    let regexp = '^' . escape(a:pattern, '\.*$^~[]')
+  endif
+  let file = expand('%:p')
+  let tags = []
+  for entry in typetools#Outline()
+    let short = matchstr(entry.name, '[^.]*$')
+    if entry.name =~# regexp || (entry.kind ==# 'method' && short =~# regexp)
+      call add(tags, {'name': entry.kind ==# 'method' ? short : entry.name,
+            \ 'filename': file, 'cmd': string(entry.lnum), 'kind': entry.kind[0]})
+    endif
+  endfor
+  return empty(tags) ? v:null : tags
 endfunction
 
 let &cpo = s:cpo_save

@@ -18,10 +18,14 @@ set cpo&vim
 " names the output.
 CompilerSet makeprg=Perlan\ %:S\ $*
 " Its messages carry the line only; typetools#TrackMake gives the entries
-" their file. The last forms are those of build steps that name the file.
+" their file. The last forms are those of build steps that name the file, also behind
+" Maven's [ERROR] (with its [line,column]) and Ant's [javac] prefixes.
 CompilerSet errorformat=
       \%+EScanner\ error(\ line\ %l\ ):%m,
       \%+ESyntax\ error(\ line\ %l\ ):%m,
+      \[ERROR]\ %f:[%l\\,%c]\ %trror:\ %m,
+      \[ERROR]\ %f:%l:\ %trror:\ %m,
+      \%\\s%#[%\\S%#]\ %f:%l:\ %trror:\ %m,
       \%f:%l:\ %trror:\ %m,
       \%f:\ %trror:\ %m,
       \%f:\ %tarning:\ %m

@@ -17,12 +17,16 @@ set cpo&vim
 " :make -API=lib runs Vastor -API=lib <this file>.
 CompilerSet makeprg=Vastor\ $*\ %:S
 " Its messages carry the line only; typetools#TrackMake gives the entries
-" their file. The last forms are those of build steps that name the file.
+" their file. The last forms are those of build steps that name the file, also behind
+" Maven's [ERROR] (with its [line,column]) and Ant's [javac] prefixes.
 CompilerSet errorformat=
       \%+EScanner\ error(\ line\ %l\ ):%m,
       \%+ESyntax\ error(\ line\ %l\ ):%m,
       \%+ESemantic\ error(\ line\ %l\ ):%m,
       \%+EInternal\ error\ (file\ %.%#\\,\ line\ %l)\ %m,
+      \[ERROR]\ %f:[%l\\,%c]\ %trror:\ %m,
+      \[ERROR]\ %f:%l:\ %trror:\ %m,
+      \%\\s%#[%\\S%#]\ %f:%l:\ %trror:\ %m,
       \%f:%l:\ %trror:\ %m,
       \%f:\ %trror:\ %m,
       \%f:\ %tarning:\ %m

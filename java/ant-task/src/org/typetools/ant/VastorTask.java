@@ -2,12 +2,15 @@ package org.typetools.ant;
 
 import java.io.File;
 
-import org.typetools.build.Generator;
-import org.typetools.build.Tool;
+import org.typetools.build.BuildLog;
+import org.typetools.build.GenerationFailure;
+import org.typetools.build.VastorBuild;
 
 /**
- * Task vastor: compiles a type specification into destdir/Type.java, with the
- * Java API's sources and TypeException.java beside it.
+ * Task vastor: compiles the type specification, or every specification of
+ * srcdir (default src/main/vastor), into destdir (default
+ * build/generated-sources/vastor): Type.java, with the Java API's sources and
+ * TypeException.java beside it.
  */
 public class VastorTask extends GenerateTask {
 
@@ -15,7 +18,7 @@ public class VastorTask extends GenerateTask {
 	private String baseError;
 	private boolean teParser = true;
 
-	/** The type specification. */
+	/** The one specification to compile; when not set, every *.spec of srcdir. */
 	public void setSpecification(File specification) {
 		this.specification = specification;
 	}
@@ -31,22 +34,11 @@ public class VastorTask extends GenerateTask {
 	}
 
 	@Override
-	Tool tool() {
-		return Tool.VASTOR;
-	}
-
-	@Override
-	File input() {
-		return specification;
-	}
-
-	@Override
-	String inputAttribute() {
-		return "specification";
-	}
-
-	@Override
-	void configure(Generator generator) {
-		generator.setBaseError(baseError).setTEParser(teParser);
+	File generate(BuildLog log) throws GenerationFailure {
+		File destdir = destdir("build/generated-sources/vastor");
+		new VastorBuild(log, attribute("executable")).setSpecification(specification)
+				.setSourceDirectory(srcdir("src/main/vastor")).setOutputDirectory(destdir).setExecutable(executable())
+				.setBaseError(baseError).setTEParser(teParser).run();
+		return destdir;
 	}
 }

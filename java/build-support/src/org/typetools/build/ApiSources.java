@@ -18,7 +18,7 @@ public final class ApiSources {
 
 	/** The folder of the API's package, relative to a source root; Vastor's -API points there. */
 	public static final String PACKAGE_FOLDER = "es/corvena/dmq/typeChecking";
-	/** The ready type-expression parser, in the default package like Type. */
+	/** The ready type-expression parser, in the package of Type. */
 	public static final String TE_PARSER = "TEParser.java";
 
 	private static final String ROOT = "/typetools-api/";
@@ -26,10 +26,10 @@ public final class ApiSources {
 	private ApiSources() {
 	}
 
-	/** Copies the API into the source root; the parser TEParser only when withParser. */
-	public static void copyTo(Path sourceRoot, boolean withParser) throws IOException {
+	/** Copies the API, without the parser TEParser, into the source root. */
+	public static void copyTo(Path sourceRoot) throws IOException {
 		for (String file : files()) {
-			if (!withParser && file.equals(TE_PARSER)) continue;
+			if (file.equals(TE_PARSER)) continue;
 			Path target = sourceRoot.resolve(file);
 			Files.createDirectories(target.getParent());
 			try (InputStream in = open(file)) {
@@ -37,6 +37,15 @@ public final class ApiSources {
 			}
 		}
 		Files.createDirectories(sourceRoot.resolve(PACKAGE_FOLDER).resolve("errorHandling"));
+	}
+
+	/** The source of TEParser in the named package ("" for the default package). */
+	public static String teParser(String packageName) throws IOException {
+		String text;
+		try (InputStream in = open(TE_PARSER)) {
+			text = new String(in.readAllBytes(), StandardCharsets.UTF_8);
+		}
+		return packageName.isEmpty() ? text : "package " + packageName + ";\n\n" + text;
 	}
 
 	private static List<String> files() throws IOException {

@@ -10,51 +10,81 @@ import java.nio.file.StandardCopyOption;
 import java.nio.file.attribute.BasicFileAttributes;
 import java.util.ArrayList;
 import java.util.Arrays;
+import java.util.Collection;
+import java.util.HashSet;
 import java.util.List;
+import java.util.Map;
+import java.util.Set;
 import java.util.stream.Collectors;
 import java.util.stream.Stream;
 
 /**
- * One generation step as the build integrations run it: Vastor on a type
- * specification (writing Type.java, the Java API's sources and its
- * TypeException.java into the output folder) or Perlan on a grammar (writing
- * the rewritten grammar there).
+ * One generation step as the build integrations run it: one tool on one
+ * input, writing into an output folder (Vastor on a type specification,
+ * Perlan on a grammar, byacc/J on Perlan's output).
  *
  * <p>The tool runs in a fresh folder beside the output folder; only a
  * successful run reaches the output folder, so a failure never leaves an
  * empty or half-written file, and the files of an earlier run are removed.
  * A run is skipped when the input, the options and the tool binary are those
- * of the last successful run and its files are all there.
+ * of the last successful run and its files are all there. Several inputs may
+ * share an output folder: each has a stamp of its own, and a file that
+ * another input's run wrote is never removed for this one.
  */
 public final class Generator {
 
-	private final Tool tool;
+	private final ToolStep step;
 	private final Path executable;
 	private final Path input;
 	private final Path outputDirectory;
 	private final BuildLog log;
-	private String baseError;
-	private boolean withTEParser = true;
 	private boolean force;
+	private Path owner;
+	private String mainOutput;
 
-	public Generator(Tool tool, Path executable, Path input, Path outputDirectory, BuildLog log) {
-		this.tool = tool;
+	private Generator(ToolStep step, Path executable, Path input, Path outputDirectory, BuildLog log) {
+		this.step = step;
 		this.executable = executable;
 		this.input = input;
 		this.outputDirectory = outputDirectory.toAbsolutePath().normalize();
 		this.log = log;
 	}
 
-	/** Vastor's -baseError: the class TypeException extends; null or empty for none. */
-	public Generator setBaseError(String baseError) {
-		this.baseError = baseError == null || baseError.isEmpty() ? null : baseError;
-		return this;
+	/**
+	 * Vastor on a specification: Type.java (in the folder of the package its
+	 * preamble declares) with the API's sources, TypeException.java and, with
+	 * teParser, TEParser beside Type.java, and Type.java.smap, which leads
+	 * Type.java's lines to the specification's. baseError may be null.
+	 */
+	public static Generator vastor(Path executable, Path specification, Path outputDirectory, BuildLog log,
+			String baseError, boolean teParser) {
+		return new Generator(new VastorStep(baseError, teParser), executable, specification, outputDirectory, log);
 	}
 
-	/** Whether Vastor's output also gets the ready type-expression parser TEParser (default: yes). */
-	public Generator setTEParser(boolean withTEParser) {
-		this.withTEParser = withTEParser;
-		return this;
+	/** Perlan on a grammar: the rewritten grammar and its map (lang.yt gives lang.y and lang.y.smap). */
+	public static Generator perlan(Path executable, Path grammar, Path outputDirectory, BuildLog log) {
+		return new Generator(new PerlanStep(), executable, grammar, outputDirectory, log);
+	}
+
+	/**
+	 * byacc/J on Perlan's output: the parser's Java source in the folder of
+	 * its package. className, packageName and semanticType may be null;
+	 * options are further switches (-Jnorun, -Jstack=...).
+	 */
+	public static Generator byaccj(Path executable, Path grammar, Path outputDirectory, BuildLog log,
+			String className, String packageName, String semanticType, List<String> options) {
+		return new Generator(new ByaccjStep(className, packageName, semanticType, options), executable, grammar,
+				outputDirectory, log);
+	}
+
+	/** The name of the rewritten grammar that Perlan writes for grammar. */
+	public static String perlanOutputName(Path grammar) {
+		return PerlanStep.outputName(grammar);
+	}
+
+	/** The parser class byacc/J writes with these settings (null for byacc/J's defaults). */
+	public static String byaccjClass(String className, List<String> options) {
+		return new ByaccjStep(className, null, null, options).parserClass();
 	}
 
 	/** Runs the tool even when nothing changed (for build tools that make that choice themselves). */
@@ -63,29 +93,48 @@ public final class Generator {
 		return this;
 	}
 
-	/** The file named after the input that the tool writes: Type.java, or the grammar's output. */
-	public String mainOutputName() {
-		if (tool == Tool.VASTOR) return "Type.java";
-		String name = input.getFileName().toString();
-		return name.length() > 3 && name.endsWith(".yt") ? name.substring(0, name.length() - 1) : name + ".y";
+	/**
+	 * Marks the output as made from a file of sourceDirectory, so that
+	 * {@link #removeOrphans} can remove it once that file is gone.
+	 */
+	public Generator setOwner(Path sourceDirectory) {
+		this.owner = sourceDirectory == null ? null : sourceDirectory.toAbsolutePath().normalize();
+		return this;
+	}
+
+	/** The tool this step runs. */
+	public Tool tool() {
+		return step.tool();
+	}
+
+	/** The input file. */
+	public Path input() {
+		return input;
+	}
+
+	/** The main file the last run wrote or found up to date (Type.java, the grammar, the parser); null before. */
+	public Path mainOutput() {
+		return mainOutput == null ? null : outputDirectory.resolve(mainOutput);
 	}
 
 	/** Runs the tool unless its output is up to date; true when it ran. */
 	public boolean run() throws GenerationFailure {
+		String program = step.tool().program();
 		if (!Files.isRegularFile(input))
 			throw failure(new Diagnostic(Diagnostic.Severity.ERROR, input.toString(), 0,
-					"no such file (the input of " + tool.program() + ")"));
-		Path stampFile = outputDirectory.resolve("." + mainOutputName() + ".typetools");
+					"no such file (the input of " + program + ")"));
+		Path stampFile = GenerationStamp.fileFor(outputDirectory, input);
 		try {
 			GenerationStamp stamp = stamp();
 			GenerationStamp previous = GenerationStamp.load(stampFile);
 			if (!force && stamp.sameInputs(previous) && allExist(previous.files())) {
-				log.info(tool.program() + ": " + outputDirectory.resolve(mainOutputName()) + " is up to date");
+				mainOutput = previous.main();
+				log.info(program + ": " + mainOutput() + " is up to date");
 				return false;
 			}
 			// Gone before anything else, so that an interrupted run is never taken as up to date.
 			Files.deleteIfExists(stampFile);
-			List<String> previousFiles = previous != null ? previous.files() : defaultOutputs();
+			List<String> previousFiles = previous != null ? previous.files() : step.defaultOutputs(input);
 			Files.createDirectories(outputDirectory);
 			Path work = Files.createTempDirectory(outputDirectory.getParent(), ".typetools-");
 			try {
@@ -93,55 +142,78 @@ public final class Generator {
 				try {
 					written = generate(work);
 				} catch (GenerationFailure failed) {
-					delete(previousFiles);
+					delete(previousFiles, stampFile);
 					throw failed;
 				}
 				install(work, written);
 				List<String> gone = new ArrayList<>(previousFiles);
 				gone.removeAll(written);
-				delete(gone);
-				stamp.setFiles(written);
+				delete(gone, stampFile);
+				stamp.setFiles(written, mainOutput);
 				stamp.save(stampFile);
 			} finally {
 				deleteTree(work);
 			}
-			log.info(tool.program() + ": wrote " + outputDirectory.resolve(mainOutputName()) + " from " + input);
+			log.info(program + ": wrote " + mainOutput() + " from " + input);
 			return true;
 		} catch (IOException io) {
-			throw new GenerationFailure(tool.program() + ": " + io);
+			throw new GenerationFailure(program + ": " + io);
+		}
+	}
+
+	/** Removes what the last run wrote (when a step before this one failed, its output is stale). */
+	public void removeOutputs() throws GenerationFailure {
+		Path stampFile = GenerationStamp.fileFor(outputDirectory, input);
+		try {
+			GenerationStamp previous = GenerationStamp.load(stampFile);
+			Files.deleteIfExists(stampFile);
+			delete(previous != null ? previous.files() : step.defaultOutputs(input), stampFile);
+		} catch (IOException io) {
+			throw new GenerationFailure(step.tool().program() + ": " + io);
+		}
+	}
+
+	/**
+	 * Removes the outputs in outputDirectory that were made from files of
+	 * sourceDirectory (see {@link #setOwner}) other than inputs: those files
+	 * are gone, so their outputs are stale.
+	 */
+	public static void removeOrphans(Path outputDirectory, Path sourceDirectory, Collection<Path> inputs, BuildLog log)
+			throws GenerationFailure {
+		Path folder = outputDirectory.toAbsolutePath().normalize();
+		String owner = sourceDirectory.toAbsolutePath().normalize().toString();
+		Set<String> current = new HashSet<>();
+		for (Path file : inputs) current.add(file.toAbsolutePath().normalize().toString());
+		try {
+			Map<Path, GenerationStamp> stamps = GenerationStamp.allIn(folder);
+			for (Map.Entry<Path, GenerationStamp> entry : stamps.entrySet()) {
+				GenerationStamp stamp = entry.getValue();
+				if (!stamp.option(GenerationStamp.OWNER).equals(owner)
+						|| current.contains(stamp.option(GenerationStamp.INPUT)))
+					continue;
+				Files.deleteIfExists(entry.getKey());
+				deleteUnowned(folder, stamp.files(), null);
+				log.info("typetools: removed the output of " + stamp.option(GenerationStamp.INPUT) + ", which is gone");
+			}
+		} catch (IOException io) {
+			throw new GenerationFailure("typetools: " + io);
 		}
 	}
 
 	private GenerationStamp stamp() throws IOException {
 		GenerationStamp stamp = new GenerationStamp();
 		stamp.addFile("tool", executable);
-		stamp.addFile("input", input);
-		stamp.addOption("baseError", baseError);
-		stamp.addOption("teParser", tool == Tool.VASTOR ? Boolean.toString(withTEParser) : "");
+		stamp.addFile(GenerationStamp.INPUT, input);
+		stamp.addOption(GenerationStamp.OWNER, owner == null ? "" : owner.toString());
 		stamp.addOption("version", ToolLocator.installProperty("version"));
+		step.addOptions(stamp);
 		return stamp;
-	}
-
-	private List<String> defaultOutputs() {
-		if (tool == Tool.PERLAN) return Arrays.asList(mainOutputName());
-		return Arrays.asList("Type.java", ApiSources.PACKAGE_FOLDER + "/errorHandling/TypeException.java");
 	}
 
 	/** Runs the tool in work; the files written there, relative to it. */
 	private List<String> generate(Path work) throws IOException, GenerationFailure {
-		List<String> command = new ArrayList<>();
-		command.add(executable.toString());
-		Path inputPath = input.toAbsolutePath();
-		Path mainOutput = work.resolve(mainOutputName());
-		if (tool == Tool.VASTOR) {
-			ApiSources.copyTo(work, withTEParser);
-			command.add("-API=" + work.resolve(ApiSources.PACKAGE_FOLDER));
-			if (baseError != null) command.add("-baseError=" + baseError);
-			command.add(inputPath.toString());
-		} else {
-			command.add(inputPath.toString());
-			command.add(mainOutput.toString());
-		}
+		String program = step.tool().program();
+		List<String> command = step.command(executable, input, work);
 		Process process = new ProcessBuilder(command).directory(work.toFile())
 				.redirectOutput(ProcessBuilder.Redirect.DISCARD).start();
 		process.getOutputStream().close();
@@ -152,22 +224,23 @@ public final class Generator {
 		} catch (InterruptedException interrupted) {
 			process.destroy();
 			Thread.currentThread().interrupt();
-			throw new GenerationFailure(tool.program() + " was interrupted");
+			throw new GenerationFailure(program + " was interrupted");
 		}
 
-		List<Diagnostic> diagnostics = DiagnosticsTranslator.translate(messages, input.toString());
 		List<Diagnostic> errors = new ArrayList<>();
-		for (Diagnostic diagnostic : diagnostics) {
+		for (Diagnostic diagnostic : step.diagnostics(messages, input)) {
 			if (diagnostic.isError()) errors.add(diagnostic);
 			else log.warn(diagnostic.toString());
 		}
 		if (errors.isEmpty() && status != 0)
 			errors.add(new Diagnostic(Diagnostic.Severity.ERROR, input.toString(), 0,
-					tool.program() + " ended with exit status " + status));
-		if (errors.isEmpty() && (!Files.isRegularFile(mainOutput) || Files.size(mainOutput) == 0))
-			errors.add(new Diagnostic(Diagnostic.Severity.ERROR, input.toString(), 0,
-					tool.program() + " wrote no " + mainOutputName()));
+					program + " ended with exit status " + status));
 		if (!errors.isEmpty()) throw failure(errors.toArray(new Diagnostic[0]));
+		mainOutput = step.finish(input, work);
+		Path main = work.resolve(mainOutput);
+		if (!Files.isRegularFile(main) || Files.size(main) == 0)
+			throw failure(new Diagnostic(Diagnostic.Severity.ERROR, input.toString(), 0,
+					program + " wrote no " + main.getFileName()));
 		try (Stream<Path> files = Files.walk(work)) {
 			return files.filter(Files::isRegularFile)
 					.map(file -> work.relativize(file).toString().replace('\\', '/'))
@@ -175,15 +248,12 @@ public final class Generator {
 		}
 	}
 
+	/** Logs each error once, where the build tool shows its messages; the failure only names the tool. */
 	private GenerationFailure failure(Diagnostic... errors) {
-		// Also in the failure's message, each on a line of its own: some consoles
-		// (Gradle's plain one) start the log on the line of the task's name.
-		StringBuilder message = new StringBuilder(tool.program()).append(" failed:");
-		for (Diagnostic error : errors) {
-			log.error(error.toString());
-			message.append('\n').append(error);
-		}
-		return new GenerationFailure(message.toString(), Arrays.asList(errors));
+		for (Diagnostic error : errors) log.error(error.toString());
+		String what = errors.length == 1 ? "an error" : errors.length + " errors";
+		return new GenerationFailure(step.tool().program() + " failed with " + what + " (shown above) on "
+				+ step.describe(input), Arrays.asList(errors));
 	}
 
 	/** Moves the new files into the output folder; a file whose text did not change keeps its time. */
@@ -191,7 +261,7 @@ public final class Generator {
 		for (String file : written) {
 			Path from = work.resolve(file);
 			Path to = outputDirectory.resolve(file);
-			if (Files.isRegularFile(to) && Arrays.equals(Files.readAllBytes(from), Files.readAllBytes(to)))
+			if (Files.isRegularFile(to) && Files.size(from) == Files.size(to) && Files.mismatch(from, to) == -1)
 				continue;
 			Files.createDirectories(to.getParent());
 			Files.move(from, to, StandardCopyOption.REPLACE_EXISTING);
@@ -205,20 +275,33 @@ public final class Generator {
 		return true;
 	}
 
-	/** Removes earlier outputs, and the folders that this leaves empty. */
-	private void delete(List<String> files) throws IOException {
+	/** Removes earlier outputs of this input, but none that another input's run wrote, nor the input. */
+	private void delete(List<String> files, Path ownStamp) throws IOException {
+		List<String> removable = new ArrayList<>(files);
+		removable.removeIf(file -> outputDirectory.resolve(file).normalize().equals(input.toAbsolutePath().normalize()));
+		deleteUnowned(outputDirectory, removable, ownStamp);
+	}
+
+	/**
+	 * Removes files of folder that no stamp there lists (but the one in
+	 * ignoredStamp, which is being replaced), and the folders this leaves empty.
+	 */
+	private static void deleteUnowned(Path folder, List<String> files, Path ignoredStamp) throws IOException {
+		Set<String> owned = new HashSet<>();
+		for (Map.Entry<Path, GenerationStamp> stamp : GenerationStamp.allIn(folder).entrySet())
+			if (!stamp.getKey().equals(ignoredStamp)) owned.addAll(stamp.getValue().files());
 		for (String file : files) {
-			Path path = outputDirectory.resolve(file).normalize();
-			if (!path.startsWith(outputDirectory) || path.equals(input.toAbsolutePath().normalize())) continue;
+			Path path = folder.resolve(file).normalize();
+			if (!path.startsWith(folder) || owned.contains(file)) continue;
 			Files.deleteIfExists(path);
-			for (Path folder = path.getParent(); folder != null && !folder.equals(outputDirectory)
-					&& folder.startsWith(outputDirectory); folder = folder.getParent()) {
-				try (Stream<Path> entries = Files.list(folder)) {
+			for (Path parent = path.getParent(); parent != null && !parent.equals(folder)
+					&& parent.startsWith(folder); parent = parent.getParent()) {
+				try (Stream<Path> entries = Files.list(parent)) {
 					if (entries.findAny().isPresent()) break;
 				} catch (NoSuchFileException gone) {
 					continue;
 				}
-				Files.delete(folder);
+				Files.delete(parent);
 			}
 		}
 	}

@@ -1,8 +1,8 @@
 package org.typetools.build;
 
-/** The two programs, by the name of their executable. */
+/** The programs the integrations run, by the name of their executable. */
 public enum Tool {
-	VASTOR("Vastor"), PERLAN("Perlan");
+	VASTOR("Vastor"), PERLAN("Perlan"), BYACCJ("byaccj");
 
 	private final String program;
 
@@ -13,5 +13,10 @@ public enum Tool {
 	/** The executable's name without a suffix, as installed in bin/. */
 	public String program() {
 		return program;
+	}
+
+	/** Whether the program comes with this project (else it is found only on PATH and in /usr/bin). */
+	boolean isOurs() {
+		return this != BYACCJ;
 	}
 }

@@ -9,6 +9,7 @@ import java.nio.file.Path;
 import java.nio.file.Paths;
 import java.security.CodeSource;
 import java.util.ArrayList;
+import java.util.Collections;
 import java.util.LinkedHashSet;
 import java.util.List;
 import java.util.Properties;
@@ -16,12 +17,19 @@ import java.util.Set;
 
 /**
  * Finds the executable of a tool: the one the build names, else the first on
- * PATH, else the installed one (next to this jar when it lies in
- * share/java of an installation, else in the bin folder that the
+ * PATH, else the installed one (next to this jar when it lies in share/java
+ * or share/ant/lib of an installation, else in the bin folder that the
  * installation was configured for, else in /usr/bin, where the Debian package
- * puts it).
+ * puts it). byacc/J is looked for on PATH and in /usr/bin. The environment
+ * variable TYPETOOLS_BINDIR replaces the installed places of Vastor and Perlan
+ * by one folder (a moved installation; tests that must not find an installed
+ * copy).
  */
 public final class ToolLocator {
+
+	/** The environment variable that names the one folder to search instead of the installed places. */
+	public static final String BINDIR_VARIABLE = "TYPETOOLS_BINDIR";
+	private static final Path SYSTEM_BIN = Paths.get("/usr/bin");
 
 	private final String optionName;
 
@@ -46,14 +54,14 @@ public final class ToolLocator {
 				if (found != null) return found.toAbsolutePath();
 			}
 		}
-		List<Path> installed = installedFolders();
+		List<Path> installed = tool.isOurs() ? installedFolders() : Collections.singletonList(SYSTEM_BIN);
 		for (Path folder : installed) {
 			Path found = executableIn(folder, tool);
 			if (found != null) return found;
 		}
 		throw new GenerationFailure(tool.program() + " not found: " + optionName + " is not set, no "
-				+ tool.program() + " is on PATH, and none is installed in " + join(installed)
-				+ "; install typetools or set " + optionName);
+				+ tool.program() + " is on PATH, and none is installed in " + join(installed) + "; install "
+				+ (tool.isOurs() ? "typetools" : "byacc/J (Debian package byaccj)") + " or set " + optionName);
 	}
 
 	private static Path executableIn(Path folder, Tool tool) {
@@ -64,26 +72,34 @@ public final class ToolLocator {
 		return null;
 	}
 
-	/** The bin folders where an installation of the tools may be, most likely first. */
+	/**
+	 * The bin folders where an installation of the tools may be, most likely
+	 * first; TYPETOOLS_BINDIR, when set, stands for all of them.
+	 */
 	static List<Path> installedFolders() {
+		String chosen = System.getenv(BINDIR_VARIABLE);
+		if (chosen != null && !chosen.isEmpty()) return Collections.singletonList(Paths.get(chosen));
 		Set<Path> folders = new LinkedHashSet<>();
 		Path besideJar = binBesideJar();
 		if (besideJar != null) folders.add(besideJar);
 		String configured = installProperties().getProperty("bindir");
 		if (configured != null && !configured.isEmpty()) folders.add(Paths.get(configured));
-		folders.add(Paths.get("/usr/bin"));
+		folders.add(SYSTEM_BIN);
 		return new ArrayList<>(folders);
 	}
 
-	/** <prefix>/bin when this class comes from a jar in <prefix>/share/java. */
+	/** <prefix>/bin when this class comes from a jar in <prefix>/share/java or <prefix>/share/ant/lib. */
 	private static Path binBesideJar() {
 		try {
 			CodeSource source = ToolLocator.class.getProtectionDomain().getCodeSource();
 			if (source == null) return null;
 			Path jar = Paths.get(source.getLocation().toURI()).toRealPath();
 			Path folder = jar.getParent();
-			if (folder == null || !folder.endsWith(Paths.get("share", "java"))) return null;
-			return folder.getParent().getParent().resolve("bin");
+			if (folder == null) return null;
+			if (folder.endsWith(Paths.get("share", "java"))) return folder.getParent().getParent().resolve("bin");
+			if (folder.endsWith(Paths.get("share", "ant", "lib")))
+				return folder.getParent().getParent().getParent().resolve("bin");
+			return null;
 		} catch (URISyntaxException | IOException | RuntimeException unknown) {
 			return null;
 		}

@@ -9,39 +9,25 @@ import org.gradle.api.DefaultTask;
 import org.gradle.api.GradleException;
 import org.gradle.api.tasks.Input;
 import org.gradle.api.tasks.Internal;
-import org.gradle.api.tasks.OutputDirectory;
 import org.gradle.api.tasks.TaskAction;
 import org.typetools.build.BuildLog;
 import org.typetools.build.GenerationFailure;
-import org.typetools.build.Generator;
 import org.typetools.build.Tool;
 import org.typetools.build.ToolLocator;
 
 /**
- * What both task types share: the output folder, the executable (found on
- * PATH or in the installation when not set) and the run. Gradle decides
- * whether the task runs from its declared inputs and outputs; the tool
- * binary counts by path, size and modification time.
+ * What both task types share: the executable (found on PATH or in the
+ * installation when not set) and the run. Gradle decides whether the task
+ * runs from its declared inputs and outputs; a tool binary counts by path,
+ * size and modification time.
  */
-public class GenerateTask extends DefaultTask {
+public abstract class GenerateTask extends DefaultTask {
 
 	private final Tool tool;
-	private File outputDirectory;
 	private String executable;
 
 	GenerateTask(Tool tool) {
 		this.tool = tool;
-		onlyIf(task -> input() != null);
-	}
-
-	/** Where the tool's output goes; part of the main source set. */
-	@OutputDirectory
-	public File getOutputDirectory() {
-		return outputDirectory;
-	}
-
-	public void setOutputDirectory(File outputDirectory) {
-		this.outputDirectory = outputDirectory;
 	}
 
 	/** The tool's executable; when not set, the one on PATH, else the installed one. */
@@ -57,39 +43,49 @@ public class GenerateTask extends DefaultTask {
 	/** The executable that runs, with its size and modification time. */
 	@Input
 	public String getToolBinary() {
-		Path binary = locate();
+		return binary(tool, executable, "executable");
+	}
+
+	/** A tool's executable with its size and modification time, for the up-to-date check. */
+	String binary(Tool program, String given, String property) {
+		Path binary = locate(program, given, property);
 		try {
 			return binary + " " + Files.size(binary) + " " + Files.getLastModifiedTime(binary).toMillis();
 		} catch (IOException unreadable) {
-			throw new GradleException(tool.program() + ": cannot read " + binary, unreadable);
+			throw new GradleException(program.program() + ": cannot read " + binary, unreadable);
 		}
 	}
 
-	/** The input file, or null when none is set (the task is then skipped). */
-	File input() {
-		return null;
-	}
-
-	void configure(Generator generator) {
-	}
-
-	@TaskAction
-	public void generate() {
-		Generator generator = new Generator(tool, locate(), input().toPath(), outputDirectory.toPath(),
-				BuildLog.of(getLogger()::info, getLogger()::warn, getLogger()::error)).setForce(true);
-		configure(generator);
+	Path locate(Tool program, String given, String property) {
 		try {
-			generator.run();
-		} catch (GenerationFailure failure) {
-			throw new GradleException(failure.getMessage());
-		}
-	}
-
-	private Path locate() {
-		try {
-			return new ToolLocator("the executable property of task " + getName()).locate(tool, executable);
+			return new ToolLocator(optionName(property)).locate(program, given);
 		} catch (GenerationFailure notFound) {
 			throw new GradleException(notFound.getMessage());
+		}
+	}
+
+	String optionName(String property) {
+		return "the " + property + " property of task " + getName();
+	}
+
+	/** The project's folder for a relative path. */
+	File projectFile(String path) {
+		return getProject().file(path);
+	}
+
+	/** Runs the generation (always: Gradle has decided that it must). */
+	abstract void generate(BuildLog log) throws GenerationFailure;
+
+	@TaskAction
+	public void run() {
+		// Errors go to standard output as well as the rest: Gradle's plain
+		// console writes the task's name without a line end and puts standard
+		// error right after it.
+		BuildLog log = BuildLog.of(getLogger()::info, getLogger()::warn, getLogger()::quiet);
+		try {
+			generate(log);
+		} catch (GenerationFailure failure) {
+			throw new GradleException(failure.getMessage());
 		}
 	}
 }

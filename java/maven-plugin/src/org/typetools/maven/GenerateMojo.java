@@ -1,6 +1,8 @@
 package org.typetools.maven;
 
 import java.io.File;
+import java.nio.file.Path;
+import java.util.Properties;
 
 import org.apache.maven.plugin.AbstractMojo;
 import org.apache.maven.plugin.MojoExecutionException;
@@ -8,44 +10,57 @@ import org.apache.maven.plugin.MojoFailureException;
 import org.apache.maven.project.MavenProject;
 import org.typetools.build.BuildLog;
 import org.typetools.build.GenerationFailure;
-import org.typetools.build.Generator;
-import org.typetools.build.Tool;
-import org.typetools.build.ToolLocator;
+import org.typetools.build.JavacWrapper;
 
 /**
- * What both goals share: find the tool, run it unless its output is up to
- * date, and add the output folder to the compile source roots. The fields are
- * set by Maven from the plugin descriptor (META-INF/maven/plugin.xml).
+ * What both goals share: run the generation, add the Java it wrote to the
+ * compile source roots, and have the compiler plugin compile through the
+ * javac wrapper, which shows javac's errors in generated files at the lines of
+ * the specifications and grammars. The fields are set by Maven from the
+ * plugin descriptor (META-INF/maven/plugin.xml).
  */
 abstract class GenerateMojo extends AbstractMojo {
 
+	/** maven-compiler-plugin's properties for fork and executable, read where its configuration does not set them. */
+	static final String FORK_PROPERTY = "maven.compiler.fork";
+	static final String EXECUTABLE_PROPERTY = "maven.compiler.executable";
+
 	/** The project whose compile source roots get the output folder. */
 	protected MavenProject project;
-	/** Where the tool's output goes. */
-	protected File outputDirectory;
-	/** The tool's executable; else the one on PATH, else the installed one. */
-	protected String executable;
+	/** Whether the compiler runs through the javac wrapper. */
+	protected boolean mapCompilerErrors = true;
 
-	protected abstract Tool tool();
+	/** Runs the generation; the folder of generated Java to compile, or null for none. */
+	protected abstract File generate(BuildLog log) throws GenerationFailure;
 
-	protected abstract File input();
-
-	/** Sets the options of the tool's own beyond input and output. */
-	protected void configure(Generator generator) {
+	/** The message's name of a parameter and its property, for messages. */
+	static String parameter(String name, String property) {
+		return "the parameter <" + name + "> (property " + property + ")";
 	}
 
 	@Override
 	public void execute() throws MojoExecutionException, MojoFailureException {
+		BuildLog log = BuildLog.of(getLog()::info, getLog()::warn, getLog()::error);
 		try {
-			String parameter = "the parameter <executable> (property " + tool().program().toLowerCase()
-					+ ".executable)";
-			Generator generator = new Generator(tool(), new ToolLocator(parameter).locate(tool(), executable),
-					input().toPath(), outputDirectory.toPath(), BuildLog.of(getLog()::info, getLog()::warn, getLog()::error));
-			configure(generator);
-			generator.run();
+			File javaRoot = generate(log);
+			if (javaRoot != null) project.addCompileSourceRoot(javaRoot.getAbsolutePath());
+			if (mapCompilerErrors) compileThroughWrapper();
 		} catch (GenerationFailure failure) {
 			throw new MojoFailureException(failure.getMessage());
 		}
-		project.addCompileSourceRoot(outputDirectory.getAbsolutePath());
+	}
+
+	/**
+	 * Sets maven-compiler-plugin's fork and executable through their
+	 * properties, unless the project or the command line sets them (a setting
+	 * in the compiler plugin's own configuration wins over both).
+	 */
+	private void compileThroughWrapper() throws GenerationFailure {
+		Properties properties = project.getProperties();
+		if (properties.containsKey(FORK_PROPERTY) || properties.containsKey(EXECUTABLE_PROPERTY)) return;
+		if (System.getProperty(FORK_PROPERTY) != null || System.getProperty(EXECUTABLE_PROPERTY) != null) return;
+		Path wrapper = JavacWrapper.install(new File(project.getBuild().getDirectory(), "typetools").toPath());
+		properties.setProperty(FORK_PROPERTY, "true");
+		properties.setProperty(EXECUTABLE_PROPERTY, wrapper.toString());
 	}
 }
