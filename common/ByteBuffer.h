@@ -6,9 +6,9 @@
 namespace common {
 
 /// A fixed-size array of bytes for I/O buffers, left uninitialised: a
-/// vector would fill it with zeros first, which for the tools' large buffers
-/// is most of the work of a run on a small file (and a page fault per 4 KB
-/// that the run never needs).
+/// vector would fill it with zeros first, a page fault per 4 KB of the tools'
+/// large buffers that a run on a small file never needs
+/// (benchmarks/RESULTS.md).
 class ByteBuffer {
 public:
     explicit ByteBuffer(std::size_t size) : bytes_(std::make_unique_for_overwrite<char[]>(size)), size_(size) {}

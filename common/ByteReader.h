@@ -41,7 +41,7 @@ public:
 
     /// Gives back the byte that the last get() returned; the next get()
     /// returns it again. Valid only right after a get() that returned a byte.
-    void putback() { --position_; }
+    void putBack() { --position_; }
 
     /// The bytes already buffered and not yet read, for callers that consume
     /// runs of bytes at once; empty when the buffer is used up (get() refills it).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/CompilerError.h"
 #include "common/ToString.h"
@@ -19,8 +20,8 @@ inline constexpr const char* semantical = "Semantic error";
 template <const char* const* Category>
 class Exception : public CompilerError {
 public:
-    Exception(int line, const std::string& text)
-        : CompilerError(std::string(*Category) + "( line " + toString(line) + " ):" + text) {}
+    Exception(int line, std::string_view text)
+        : CompilerError(std::string(*Category) + "( line " + toString(line) + " ):" + std::string(text)) {}
 };
 
 using LexicalError = Exception<&lexical>;

@@ -4,6 +4,9 @@
 
 namespace common {
 
+/// The size of a huge page, where the system offers them.
+inline constexpr std::size_t hugePageBytes = std::size_t{2} << 20;
+
 /// Asks the system to back the whole 2 MB pages inside [begin, begin + bytes)
 /// with huge pages when they are first touched. A hint: where the system
 /// offers no such thing (or is not Linux) it does nothing.

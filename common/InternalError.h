@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/CompilerError.h"
 #include "common/ToString.h"
@@ -10,8 +11,9 @@ namespace common {
 /// A state that the program's own logic cannot reach.
 class InternalError : public CompilerError {
 public:
-    InternalError(const std::string& file, int line, const std::string& text)
-        : CompilerError("Internal error (file " + file + ", line " + toString(line) + ") " + text) {}
+    InternalError(std::string_view file, int line, std::string_view text)
+        : CompilerError("Internal error (file " + std::string(file) + ", line " + toString(line) + ") " +
+                        std::string(text)) {}
 };
 
 }  // namespace common

@@ -11,9 +11,7 @@ namespace common {
 ///
 /// Both searches go a byte at a time, by table: runs between stops in
 /// grammars and specifications are mostly a few bytes long, and a
-/// sixteen-byte SSE2 search measured slower on both tools' benchmarks (in
-/// Perlan, user time 50 ms by table against 83 ms by SSE2 on 50 MB of dense
-/// grammar).
+/// sixteen-byte SSE2 search is slower on them (benchmarks/RESULTS.md).
 class StopSet {
 public:
     consteval explicit StopSet(std::string_view stops) : kinds_{} {

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "common/ConfigurationException.h"
 #include "fuzz/FuzzCheck.h"
+#include "typecompiler/options/ConfigurationException.h"
 #include "typecompiler/options/Switch.h"
 #include "typecompiler/options/SwitchParsing.h"
 #include "typecompiler/options/SwitchTable.h"
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         table.validate();
         fuzzCheck(table.find("INPUTFILE") && table.find("INPUTFILE")->value() == arguments.back(),
                   "the input file is the last argument");
-    } catch (const common::ConfigurationException& error) {
+    } catch (const vastor::ConfigurationException& error) {
         const std::string prefix = "Vastor Configuration Error :";
         fuzzCheck(error.text().compare(0, prefix.size(), prefix) == 0, "a configuration error has its prefix",
                   error.text());

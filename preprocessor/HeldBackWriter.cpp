@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common/InternalError.h"
-#include "preprocessor/PerlanMessages.h"
+#include "common/IoError.h"
 
 namespace perlan {
 
@@ -30,10 +29,10 @@ void HeldBackWriter::writeAcrossFlushes(std::string_view bytes) {
     }
 }
 
-void HeldBackWriter::unwrite(std::size_t count) {
-    if (count > maxUnwrite || count > size_)
-        throw common::InternalError("HeldBackWriter", __LINE__, messages::unwriteTooFar);
+bool HeldBackWriter::unwrite(std::size_t count) {
+    if (count > maxUnwrite || count > size_) return false;
     size_ -= count;
+    return true;
 }
 
 void HeldBackWriter::finish() {

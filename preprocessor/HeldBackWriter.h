@@ -1,14 +1,11 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <ostream>
 #include <string_view>
 
 #include "common/ByteBuffer.h"
-
-#include "common/IoError.h"
 
 namespace perlan {
 
@@ -33,9 +30,10 @@ public:
         }
     }
 
-    /// Takes back the last `count` bytes written (at most `maxUnwrite`, and
-    /// never more than were written since the last take-back).
-    void unwrite(std::size_t count);
+    /// Takes back the last `count` bytes written, at most `maxUnwrite` and
+    /// never more than were written since the last take-back; false, taking
+    /// nothing back, when asked for more.
+    [[nodiscard]] bool unwrite(std::size_t count);
 
     /// Writes out everything still held and flushes the stream.
     /// Throws common::OutputWriteError when the stream fails.

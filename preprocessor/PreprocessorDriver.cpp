@@ -15,20 +15,20 @@ namespace perlan {
 
 namespace {
 
-int reportWriteFailure(std::ostream& err, const std::string& outputName) {
-    err << common::messages::cannotWriteOutputFile << outputName << "\n" << std::flush;
+int reportWriteFailure(std::ostream& errors, const std::string& outputName) {
+    errors << common::messages::cannotWriteOutputFile << outputName << "\n" << std::flush;
     return exitStatus::errorReported;
 }
 
-int translate(std::istream& input, std::ofstream& output, const std::string& outputName, std::ostream& err) {
+int translate(std::istream& input, std::ofstream& output, const std::string& outputName, std::ostream& errors) {
     try {
         PreprocessorParser parser(input, output);
         parser.parse();
     } catch (const common::OutputWriteError&) {
-        return reportWriteFailure(err, outputName);
+        return reportWriteFailure(errors, outputName);
     }
     output.close();
-    if (output.fail()) return reportWriteFailure(err, outputName);
+    if (output.fail()) return reportWriteFailure(errors, outputName);
     return exitStatus::success;
 }
 
@@ -42,45 +42,45 @@ std::string deriveOutputName(const std::string& inputName) {
     return inputName + ".y";
 }
 
-int runPerlan(int argc, const char* const* argv, std::ostream& err) {
+int runPerlan(const std::vector<std::string>& arguments, std::ostream& errors) {
     try {
-        const int arguments = argc - 1;
-        if (arguments != 1 && arguments != 2) {
-            // argv[0] may be missing when the program is started without any argument vector.
-            const char* program = argc > 0 ? argv[0] : messages::programName;
-            err << messages::usage(program) << std::flush;
+        const std::size_t files = arguments.empty() ? 0 : arguments.size() - 1;
+        if (files != 1 && files != 2) {
+            // The program name is missing when the program is started without any argument vector.
+            const std::string program = arguments.empty() ? std::string(messages::programName) : arguments[0];
+            errors << messages::usage(program) << std::flush;
             return exitStatus::badCommandLine;
         }
-        const std::string inputName = argv[1];
-        if (arguments == 2 && inputName == argv[2]) {
-            err << common::messages::cannotWriteInInputFile << std::flush;
+        const std::string& inputName = arguments[1];
+        if (files == 2 && inputName == arguments[2]) {
+            errors << common::messages::cannotWriteInInputFile << std::flush;
             return exitStatus::errorReported;
         }
 
         std::ifstream input;
         if (!common::isDirectory(inputName)) input.open(common::filePath(inputName), std::ios::in | std::ios::binary);
         if (!input.is_open()) {
-            err << common::messages::cannotOpenInputFile << inputName << std::flush;
+            errors << common::messages::cannotOpenInputFile << inputName << std::flush;
             return exitStatus::inputNotOpened;
         }
 
-        const std::string outputName = arguments == 2 ? argv[2] : deriveOutputName(inputName);
+        const std::string outputName = files == 2 ? arguments[2] : deriveOutputName(inputName);
         // Opening the output truncates it: refuse any name that leads back to the input.
         if (common::isSameExistingFile(inputName, outputName)) {
-            err << common::messages::cannotWriteInInputFile << std::flush;
+            errors << common::messages::cannotWriteInInputFile << std::flush;
             return exitStatus::errorReported;
         }
         std::ofstream output(common::filePath(outputName), std::ios::out | std::ios::trunc | std::ios::binary);
         if (!output.is_open()) {
-            err << messages::cannotOpenOutputFile << outputName << std::flush;
+            errors << messages::cannotOpenOutputFile << outputName << std::flush;
             return exitStatus::outputNotOpened;
         }
-        return translate(input, output, outputName, err);
+        return translate(input, output, outputName, errors);
     } catch (const common::InputReadError&) {
-        err << common::messages::cannotReadInputFile << argv[1] << "\n" << std::flush;
+        errors << common::messages::cannotReadInputFile << arguments[1] << "\n" << std::flush;
         return exitStatus::errorReported;
     } catch (const std::exception& error) {
-        err << common::errorText(error) << '\n' << std::flush;
+        errors << common::errorText(error) << '\n' << std::flush;
         return exitStatus::errorReported;
     }
 }

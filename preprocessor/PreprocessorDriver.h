@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace perlan {
 
@@ -14,10 +15,10 @@ inline constexpr int inputNotOpened = -3;
 inline constexpr int outputNotOpened = -4;
 }  // namespace exitStatus
 
-/// Runs Perlan on its command line (`argv[0]` the program name, then the input
-/// file and an optional output file) and returns one of the exit statuses
-/// above. Every message goes to `err`.
-int runPerlan(int argc, const char* const* argv, std::ostream& err);
+/// Runs Perlan on a command line (the program name first, then the input file
+/// and an optional output file) and returns one of the exit statuses above.
+/// Every message goes to errors.
+int runPerlan(const std::vector<std::string>& arguments, std::ostream& errors);
 
 /// The output name for an input given alone: "x.yt" becomes "x.y", any other
 /// name gets ".y" appended.

@@ -30,7 +30,7 @@ void PreprocessorParser::parse() {
 }
 
 void PreprocessorParser::expect(int token, std::string_view message) {
-    if (scanner_.currentToken() != token) throw common::SyntaxError(scanner_.line(), std::string(message));
+    if (scanner_.currentToken() != token) throw common::SyntaxError(scanner_.line(), message);
 }
 
 void PreprocessorParser::parseGrammar() {

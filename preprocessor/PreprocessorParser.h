@@ -20,8 +20,8 @@ class PreprocessorParser {
 public:
     /// Reads from `in` and writes to `out`; owns neither stream. `bufferBytes`
     /// sizes the scanner's input and output buffers.
-    PreprocessorParser(std::istream& in, std::ostream& out, std::size_t bufferBytes = PreprocessorScanner::bufferSize);
-    virtual ~PreprocessorParser() = default;
+    PreprocessorParser(std::istream& in, std::ostream& out,
+                       std::size_t bufferBytes = PreprocessorScanner::defaultBufferSize);
     PreprocessorParser(const PreprocessorParser&) = delete;
     PreprocessorParser& operator=(const PreprocessorParser&) = delete;
 

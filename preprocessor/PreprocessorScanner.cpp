@@ -11,11 +11,18 @@
 
 namespace perlan {
 
+namespace {
+
+// The file that Perlan's internal errors name, with the line of the input.
+constexpr std::string_view internalErrorFile = "PreprocessorScanner";
+
+}  // namespace
+
 PreprocessorScanner::PreprocessorScanner(std::istream& in, std::ostream& out, std::size_t bufferBytes)
     : in_(in), input_(std::max<std::size_t>(bufferBytes, 1)), output_(out, bufferBytes) {}
 
 int PreprocessorScanner::advance() {
-    if (mode_ == nullptr) throw common::InternalError("PreprocessorScanner", __LINE__, messages::advanceWithoutMode);
+    if (mode_ == nullptr) throw common::InternalError(internalErrorFile, line(), messages::advanceWithoutMode);
     currentToken_ = mode_->scan();
     return currentToken_;
 }
@@ -38,7 +45,8 @@ void PreprocessorScanner::copyRest() {
 
 void PreprocessorScanner::replaceBeyondSpan(std::size_t count, std::string_view text) {
     // All of the span is replaced, and the rest was written before it.
-    output_.unwrite(count - (position_ - spanStart_));
+    if (!output_.unwrite(count - (position_ - spanStart_)))
+        throw common::InternalError(internalErrorFile, line(), messages::unwriteTooFar);
     spanStart_ = position_;
     output_.write(text);
 }

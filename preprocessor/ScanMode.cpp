@@ -26,9 +26,9 @@ constexpr common::StopSet typecheckingStops("\"'>");
 
 }  // namespace
 
-int ScanMode::nextToken(const common::StopSet& watched) {
+int ScanMode::nextToken(const common::StopSet& stops) {
     for (;;) {
-        int ch = scanner_.copyThrough(watched);
+        int ch = scanner_.copyThrough(stops);
         switch (ch) {
         case endOfInput: return END_OF_INPUT;
         case '"':
@@ -41,13 +41,13 @@ int ScanMode::nextToken(const common::StopSet& watched) {
             scanner_.putBack();
             break;
         }
-        case '/': scanAfterSlash(false); break;
+        case '/': skipAfterSlash(false); break;
         default: return ch;
         }
     }
 }
 
-void ScanMode::scanAfterSlash(bool inAction) {
+void ScanMode::skipAfterSlash(bool inAction) {
     int next = scanner_.read();
     if (next == endOfInput) return;
     if (next == '/') {

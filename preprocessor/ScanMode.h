@@ -21,14 +21,14 @@ public:
 protected:
     /// The next token outside literals and comments: a "%" marker, a
     /// non-blank character or END_OF_INPUT. Literals and comments are copied
-    /// whole. Bytes not in `watched` are copied without a look: `watched` must
+    /// whole. Bytes not in `stops` are copied without a look: `stops` must
     /// hold the quotes, "/" and "%" and every character token the caller reports,
     /// and no blank, so that what it skips are blanks and tokens the caller
     /// would pass over, and every stop is a token or starts one.
-    int nextToken(const common::StopSet& watched);
+    int nextToken(const common::StopSet& stops);
     /// After a "/" was copied: copies a comment that follows, or puts the byte
     /// back. In an action a "/*" may open a typechecking block instead.
-    void scanAfterSlash(bool inAction);
+    void skipAfterSlash(bool inAction);
     /// Copies a quoted literal up to its closing `quote`; the opening one was copied.
     void skipLiteral(int quote);
     /// Copies a "//" comment up to and including its line feed; "//" was copied.

@@ -12,10 +12,11 @@ set -euo pipefail
 wanted=()
 want() { wanted+=("$1=$2"); }
 
-# The tools, their unit and golden tests.
+# The tools, their unit and golden tests, and the check of their format.
 want cmake 3.25.1-1
 want g++ 4:12.2.0-3
 want libgtest-dev 1.12.1-0.2
+want clang-format 1:14.0-55.7~deb12u1
 # The language server reads and writes its JSON with nlohmann-json (header only).
 want nlohmann-json3-dev 3.11.2-2
 

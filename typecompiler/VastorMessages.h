@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/ToString.h"
 
@@ -13,7 +14,7 @@ namespace vastor::messages {
 // Command line and configuration.
 
 /// The usage text; its blanks and tabs are part of the text as users know it.
-inline constexpr const char* usage =
+inline constexpr std::string_view usage =
     "usage:\n"
     "    Vastor [options] <input_file>\n"
     "\n"
@@ -39,12 +40,12 @@ inline std::string switchWithoutEquals(const std::string& argument) {
     return "Bad format in switch: " + argument + " flags must be joined by '='";
 }
 inline std::string unknownSwitch(const std::string& name) { return "unknown Switch: " + name; }
-inline constexpr const char* baseErrorWithoutApi = "no API location especified with baseError Flag";
-inline constexpr const char* headerWithJava = "no header file with Language Java";
-inline constexpr const char* outputNotTypeJava = "with Java Languaje output must be Type.java";
-inline constexpr const char* inputIsTypeJava =
+inline constexpr std::string_view baseErrorWithoutApi = "no API location especified with baseError Flag";
+inline constexpr std::string_view headerWithJava = "no header file with Language Java";
+inline constexpr std::string_view outputNotTypeJava = "with Java Languaje output must be Type.java";
+inline constexpr std::string_view inputIsTypeJava =
     "with Java Languaje output must be Type.java cannot use Type.java as input";
-inline constexpr const char* apiNotSet = "CLASSPATH or API flag not set";
+inline constexpr std::string_view apiNotSet = "CLASSPATH or API flag not set";
 
 // Scanner errors.
 
@@ -55,46 +56,46 @@ inline std::string characterNotAccepted(char c) { return "caracter '" + common::
 inline std::string braceExpectedAfterPercent(char c) {
     return "caracter '" + common::toString(c) + "' no esperado. Se esperaba un '{'";
 }
-inline constexpr const char* endOfInputInClassBody =
+inline constexpr std::string_view endOfInputInClassBody =
     "fin de fichero alcanzado mientras se le\xED"
     "a el cuerpo";
-inline constexpr const char* endOfInputInMethodBody =
+inline constexpr std::string_view endOfInputInMethodBody =
     "Fin de fichero Inesperado mientras se le\xED"
     "a el cuerpo";
-inline constexpr const char* endOfInputInEmbeddedCode =
+inline constexpr std::string_view endOfInputInEmbeddedCode =
     "Fin de fichero inesperado mientras se escaneaba el interior de la clase";
 
-inline constexpr const char* scannerFile = "Scanner";
-inline constexpr const char* unknownScannerState = "unknown state in int ScannerTokenizer::yylex()";
+inline constexpr std::string_view scannerFile = "Scanner";
+inline constexpr std::string_view unknownScannerState = "unknown state in int ScannerTokenizer::yylex()";
 
 // Syntax errors. Some begin with a blank and "identifer" is spelt so: users know them this way.
 
-inline constexpr const char* endOfFileExpected = "Se esperaba el fin de fichero";
-inline constexpr const char* braceAfterPercentExpected = " se esperaba un '{'";
-inline constexpr const char* endOfEmbeddedCodeExpected = "end-of embedded code expected";
-inline constexpr const char* typesDirectiveExpected = "Se esperaba la directiva TYPES";
-inline constexpr const char* equalsSignExpected = "Se esperaba el signo =";
-inline constexpr const char* openingBraceExpected = "Se esperaba la apertura de llave '{'";
-inline constexpr const char* promotionExpected = "Se esperaba un especificador de promocion";
-inline constexpr const char* closingBraceExpected = "Se esperaba el cierre de llave '}'";
-inline constexpr const char* promotedTypeExpected = " Se esperaba un identificador de tipo";
-inline constexpr const char* classNameExpected = "Se esperaba un identificador de tipo";
-inline constexpr const char* argumentsNotClosed = "Se esperaba un ')' para cerrar los argumentos de clase";
-inline constexpr const char* argumentKindExpected = "Se esperaba un Tipo de argumento para el constructor de tipo";
+inline constexpr std::string_view endOfFileExpected = "Se esperaba el fin de fichero";
+inline constexpr std::string_view braceAfterPercentExpected = " se esperaba un '{'";
+inline constexpr std::string_view endOfEmbeddedCodeExpected = "end-of embedded code expected";
+inline constexpr std::string_view typesDirectiveExpected = "Se esperaba la directiva TYPES";
+inline constexpr std::string_view equalsSignExpected = "Se esperaba el signo =";
+inline constexpr std::string_view openingBraceExpected = "Se esperaba la apertura de llave '{'";
+inline constexpr std::string_view promotionExpected = "Se esperaba un especificador de promocion";
+inline constexpr std::string_view closingBraceExpected = "Se esperaba el cierre de llave '}'";
+inline constexpr std::string_view promotedTypeExpected = " Se esperaba un identificador de tipo";
+inline constexpr std::string_view classNameExpected = "Se esperaba un identificador de tipo";
+inline constexpr std::string_view argumentsNotClosed = "Se esperaba un ')' para cerrar los argumentos de clase";
+inline constexpr std::string_view argumentKindExpected = "Se esperaba un Tipo de argumento para el constructor de tipo";
 inline std::string invalidArgumentKind(const std::string& kind) {
     return kind + " no es un argumento valido como constructor de tipo";
 }
-inline constexpr const char* unexpectedInClassBody = "Algo raro paso mientras se leila la definicion de la clase";
-inline constexpr const char* resultTypeExpected = "<identifer> Type result expected";
-inline constexpr const char* methodNameExpected = "<identifer> name of method expected";
-inline constexpr const char* parametersOpeningExpected = "Se esperaba la apertura de parametros '('";
-inline constexpr const char* parameterExpected = "Se esperaba un parametro";
-inline constexpr const char* parametersClosingExpected = "Se esperaba el cierre de parametros ')'";
-inline constexpr const char* bodyOpeningExpected = "Se esperaba la apertura del cuerpo '{'";
-inline constexpr const char* methodBodyExpected =
+inline constexpr std::string_view unexpectedInClassBody = "Algo raro paso mientras se leila la definicion de la clase";
+inline constexpr std::string_view resultTypeExpected = "<identifer> Type result expected";
+inline constexpr std::string_view methodNameExpected = "<identifer> name of method expected";
+inline constexpr std::string_view parametersOpeningExpected = "Se esperaba la apertura de parametros '('";
+inline constexpr std::string_view parameterExpected = "Se esperaba un parametro";
+inline constexpr std::string_view parametersClosingExpected = "Se esperaba el cierre de parametros ')'";
+inline constexpr std::string_view bodyOpeningExpected = "Se esperaba la apertura del cuerpo '{'";
+inline constexpr std::string_view methodBodyExpected =
     "Al leer el cuerpo del m\xE9"
     "todo";
-inline constexpr const char* parameterNameExpected = "<identifier> missing parameter name";
+inline constexpr std::string_view parameterNameExpected = "<identifier> missing parameter name";
 
 // Semantic errors and notices.
 
@@ -104,12 +105,12 @@ inline std::string specialClassPromoted(const std::string& name) {
 inline std::string specialClassDefined(const std::string& name) {
     return "Cannot define class " + name + " it will be generated by Vastor";
 }
-inline constexpr const char* baseTypeDefinedTwice = "BaseType class have already been defined";
+inline constexpr std::string_view baseTypeDefinedTwice = "BaseType class have already been defined";
 inline std::string classNotPromoted(const std::string& name) {
     return "la clase " + name + " no ha sido indicada en la directiva de promociones";
 }
 inline std::string classDefinedTwice(const std::string& name) { return "la clase " + name + " ya ha sido definida"; }
-inline constexpr const char* baseTypeWithArguments = "BaseType can not have arguments";
+inline constexpr std::string_view baseTypeWithArguments = "BaseType can not have arguments";
 inline std::string reservedAccessor(const std::string& signature) { return "Can not override method " + signature; }
 inline std::string definedTwiceInClass(const std::string& signature, const std::string& className) {
     return "method " + signature + " have alreadey been overriden in class " + className;
@@ -130,10 +131,10 @@ inline std::string definitionOf(const std::string& className, const std::string&
 
 // Output files.
 
-inline constexpr const char* cannotCreateTypeJava = "Can not create output file Type.java";
+inline constexpr std::string_view cannotCreateTypeJava = "Can not create output file Type.java";
 inline std::string cannotCreateLineMap(const std::string& path) { return "Can not create output file " + path; }
 inline std::string cannotWriteLineMap(const std::string& path) { return "Can not write output file " + path; }
-inline constexpr const char* lineMapIsTypeJava = "the line map can not be written to Type.java";
+inline constexpr std::string_view lineMapIsTypeJava = "the line map can not be written to Type.java";
 inline std::string cannotOpenTypeException(const std::string& path) {
     return "Can not open API TypeException.java file: " + path;
 }

@@ -71,7 +71,7 @@ check_build_steps() {
   run_build || fail "$label: first build failed: $(cat "$log")"
   cmp "$calc_y" "$data_dir/calc.expected.y" || fail "$label: wrong calc.y"
   if [ "$with_vastor" = 1 ]; then
-    grep -q "class float" "$type_java" || fail "$label: wrong Type.java"
+    grep -q "class real32" "$type_java" || fail "$label: wrong Type.java"
     [ -s "$type_exception" ] || fail "$label: no TypeException.java"
   fi
 
@@ -83,11 +83,11 @@ check_build_steps() {
   # Editing an input remakes its output.
   sleep 1
   printf '// edited\n' >>"$inputs/calc.yt"
-  printf 'class boolean {\n    boolean isBoolean () { return true; }\n}\n' >>"$inputs/types.spec"
+  printf 'class flag {\n    boolean isFlag () { return true; }\n}\n' >>"$inputs/types.spec"
   run_build || fail "$label: build after an edit failed: $(cat "$log")"
   [ "$(tail -n 1 "$calc_y")" = "// edited" ] || fail "$label: calc.y not remade after an edit"
   if [ "$with_vastor" = 1 ]; then
-    grep -q "isBoolean" "$type_java" || fail "$label: Type.java not remade after an edit"
+    grep -q "isFlag" "$type_java" || fail "$label: Type.java not remade after an edit"
   fi
 
   # Touching an input is enough.
@@ -131,7 +131,7 @@ check_build_steps() {
   ! run_build || fail "$label: the build after a failure passed without a fix"
   cp "$scratch/types.good" "$inputs/types.spec"
   run_build || fail "$label: build after mending the specification failed: $(cat "$log")"
-  grep -q "isBoolean" "$type_java" || fail "$label: Type.java not remade after the mend"
+  grep -q "isFlag" "$type_java" || fail "$label: Type.java not remade after the mend"
 }
 
 # A tool's error as the build shows it: through the installed diagnostics

@@ -33,7 +33,7 @@ check_installed_programs() {
     [ "$(command -v Vastor)" = "$bin_dir/Vastor" ] || fail "Vastor is not in $bin_dir"
     mkdir -p api/errorHandling
     Vastor -API=api types.spec 2>vastor.err || fail "installed Vastor failed: $(cat vastor.err)"
-    grep -q "class float" Type.java || fail "Type.java lacks class float"
+    grep -q "class real32" Type.java || fail "Type.java lacks class real32"
     grep -q "isNumeric" Type.java || fail "Type.java lacks the method isNumeric"
     grep -q "class TypeException" api/errorHandling/TypeException.java \
       || fail "TypeException.java was not written"

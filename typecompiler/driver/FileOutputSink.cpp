@@ -9,7 +9,7 @@ namespace vastor {
 
 std::ostream& FileOutputSink::createTypeJava() {
     typeJava_.open(typeJavaFile, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!typeJava_.is_open()) throw common::OutputOpenError(messages::cannotCreateTypeJava);
+    if (!typeJava_.is_open()) throw common::OutputOpenError(std::string(messages::cannotCreateTypeJava));
     return typeJava_;
 }
 

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "common/CompilerError.h"
-#include "common/ConfigurationException.h"
 #include "common/FileIdentity.h"
 #include "common/FileNames.h"
 #include "common/IoError.h"
@@ -15,6 +14,7 @@
 #include "typecompiler/driver/FileOutputSink.h"
 #include "typecompiler/driver/Usage.h"
 #include "typecompiler/generator/TypeExceptionWriter.h"
+#include "typecompiler/options/ConfigurationException.h"
 #include "typecompiler/options/SwitchKeys.h"
 #include "typecompiler/options/SwitchParsing.h"
 #include "typecompiler/options/SwitchTable.h"
@@ -83,7 +83,7 @@ int runVastor(const std::vector<std::string>& arguments, std::ostream& errors) {
         const Switch* lineMap = configuration.find(switchKey::lineMap);
         if (lineMap && (std::filesystem::path(lineMap->value()).lexically_normal() == typeJavaFile ||
                         common::isSameExistingFile(lineMap->value(), typeJavaFile))) {
-            throw common::ConfigurationException(messages::lineMapIsTypeJava);
+            throw ConfigurationException(messages::lineMapIsTypeJava);
         }
 
         // The tool writes files; the notices join the errors on standard error.

@@ -84,7 +84,7 @@ void BaseTypeWriter::addMethod(const Method& method) {
     if (!ownKeys_.insert(method).inserted) {
         throw common::SemanticError(line_, messages::definedTwiceInBaseType(method.fullSignature()));
     }
-    ownMethods_.emplace_back(method);  // a plain copy, whatever its form
+    ownMethods_.push_back(method.plain());
     const std::size_t safeCall = safeCallKeys_.find(method);
     if (safeCall != KeySignatureSet::npos) {
         safeCalls_[safeCall].removed = true;

@@ -28,7 +28,7 @@ public:
 
     /// Appends text unchanged when the current class is BaseType; the text
     /// starts on firstLine of the specification (0: unknown).
-    virtual void addClassCode(const std::string& text, int firstLine = 0);
+    void addClassCode(const std::string& text, int firstLine = 0);
 
     /// Starts a new, empty promotion chain.
     void addChain();
@@ -53,6 +53,8 @@ private:
     /// or the throwing default of a user method, whose text is written at
     /// once into safeCallText_ (a byte range there) since it never changes.
     struct SafeCall {
+        /// Held apart: one SafeCall is kept for every method name and
+        /// signature of the user classes, and few of them hold a Method.
         std::unique_ptr<Method> method;
         std::size_t textBegin = 0;
         std::size_t textEnd = 0;

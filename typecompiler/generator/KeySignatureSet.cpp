@@ -70,11 +70,9 @@ void KeySignatureSet::clear() {
     if (8 * entries_.size() >= slots_.size()) {
         std::fill(slots_.begin(), slots_.end(), 0);
     } else {
-        // Every slot is found before any is emptied: emptying one first
-        // would cut the probe sequences that run through it.
-        std::vector<std::size_t> used(entries_.size());
-        for (std::size_t index = 0; index < used.size(); ++index) used[index] = slotOf(index);
-        for (const std::size_t slot : used) slots_[slot] = 0;
+        // slotOf passes over empty slots, so a key's slot is still found
+        // after the slots of the keys before it have been emptied.
+        for (std::size_t index = 0; index < entries_.size(); ++index) slots_[slotOf(index)] = 0;
     }
     entries_.clear();
     keys_.clear();

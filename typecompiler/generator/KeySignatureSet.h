@@ -15,12 +15,8 @@ class Method;
 /// plain vector. Looks keys up by hash, with the hash a Method computes once
 /// for its key signature: a look-up costs one hash probe and, on a hit, one
 /// comparison of the key's bytes. The keys' texts live in one shared string.
-///
-/// On the benchmark's 10,000-class specifications the ordered sets of strings
-/// this replaces spent about a seventh of Vastor's instructions comparing
-/// keys; with these sets (and the writers' texts appended in place) Vastor
-/// ran 1,064 instead of 1,518 million instructions on the mixed shape and 575
-/// instead of 702 million on the delegation-heavy one.
+/// Ordered sets of strings spent far more comparing keys
+/// (benchmarks/RESULTS.md).
 class KeySignatureSet {
 public:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -64,7 +60,8 @@ private:
     bool matches(std::size_t index, std::string_view key, std::uint32_t hash) const {
         return entries_[index].hash == hash && this->key(index) == key;
     }
-    /// The slot that holds key number index.
+    /// The slot that holds key number index: the probe from its hash goes on
+    /// past empty slots until it meets the key.
     std::size_t slotOf(std::size_t index) const;
     void grow();
 

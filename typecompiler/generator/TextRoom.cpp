@@ -8,7 +8,6 @@ namespace vastor {
 
 namespace {
 
-constexpr std::size_t hugePage = std::size_t{2} << 20;
 constexpr std::uintptr_t smallPage = 4096;
 
 // A capacity of at least `bytes` whose block, with the allocator's few bytes
@@ -17,8 +16,8 @@ constexpr std::uintptr_t smallPage = 4096;
 // mapping of whole 2 MB pages on a 2 MB boundary. Elsewhere the size is
 // merely a little larger.
 std::size_t hugePageFriendly(std::size_t bytes) {
-    if (bytes < hugePage) return bytes;
-    return (bytes / hugePage + 1) * hugePage - smallPage;
+    if (bytes < common::hugePageBytes) return bytes;
+    return (bytes / common::hugePageBytes + 1) * common::hugePageBytes - smallPage;
 }
 
 std::uintptr_t pageOf(const std::string& text) {
@@ -33,21 +32,16 @@ void TextRoom::reserve(std::string& text, std::size_t bytes) {
     } catch (const std::exception&) {  // too large: the buffer simply grows as it is written
         return;
     }
-    // On the benchmark's 10,000-class specifications (CPU time, medians of 7
-    // to 11 runs) huge pages brought Vastor from 217 to 174 ms on the
-    // delegation-heavy one and from 650 to 448 ms on the other (page faults
-    // 7,500 to 4,900 and 15,900 to 6,700).
+    // Huge pages: a fraction of the page faults (benchmarks/RESULTS.md).
     const std::uintptr_t page = pageOf(text);
     common::adviseHugePages(reinterpret_cast<char*>(page),
                             text.capacity() + (reinterpret_cast<std::uintptr_t>(text.data()) - page));
     // The allocator has written its bookkeeping into the first small page
     // already, so the first 2 MB would stay small pages: 512 faults per
-    // buffer. Collapsing them once the buffer has shown it grows (settle)
-    // took the 10,000-class benchmarks from 5,200 to 2,800 page faults and
-    // 179 to 137 ms (CPU, medians of 11 runs) on the mixed shape, from 980 to
-    // 600 and 57 to 52 ms on the delegation-heavy one; doing it at once
+    // buffer. They are collapsed once the buffer has shown it grows (settle),
+    // which halves the faults left (benchmarks/RESULTS.md); doing it at once
     // would cost up to 2 MB of memory for each small buffer.
-    head_ = page % hugePage == 0 ? page : 0;
+    head_ = page % common::hugePageBytes == 0 ? page : 0;
 }
 
 void TextRoom::collapseHead(const std::string& text) {

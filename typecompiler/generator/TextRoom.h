@@ -8,7 +8,7 @@ namespace vastor {
 
 /// Room for one large text buffer, backed by huge pages where the system
 /// offers them: a buffer of tens of megabytes is then touched in a few dozen
-/// page faults instead of thousands.
+/// page faults instead of thousands (benchmarks/RESULTS.md).
 class TextRoom {
 public:
     /// Makes room for about `bytes` of text up front, a hint only: the text

@@ -1,7 +1,5 @@
 #include "typecompiler/generator/TypeReferenceWriter.h"
 
-#include <utility>
-
 #include "typecompiler/model/Method.h"
 
 namespace vastor {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "typecompiler/generator/JavaWriter.h"
 #include "typecompiler/generator/KeySignatureSet.h"
 

@@ -99,10 +99,9 @@ constexpr std::string_view kBuilderBodyAfterClassName =
 TypeWriter::TypeWriter(const int& line, const std::string& currentClass, std::string parserClass, std::ostream& notices)
     : line_(line), currentClass_(currentClass), notices_(notices), parserClass_(std::move(parserClass)) {}
 
-void TypeWriter::addGeneratedMethod(std::unique_ptr<Method> method) {
-    method->write(text_);
-    if (keys_.insert(*method).inserted) roles_.push_back(Role::generated);
-    generatedMethods_.push_back(std::move(method));
+void TypeWriter::addGeneratedMethod(const Method& method) {
+    method.write(text_);
+    if (keys_.insert(method).inserted) roles_.push_back(Role::generated);
 }
 
 void TypeWriter::writeHeader(const std::string& preamble, int preambleLine) {
@@ -120,28 +119,24 @@ void TypeWriter::writeHeader(const std::string& preamble, int preambleLine) {
     text_ += parserClass_;
     text_ += kHeadAfterParserClass;
 
-    addGeneratedMethod(std::make_unique<Method>("isReference", "boolean", std::vector<Parameter>{},
-                                                "\t\treturn type instanceof TypeReference;", "public"));
-    addGeneratedMethod(std::make_unique<Method>("isNamedType", "boolean", std::vector<Parameter>{},
-                                                "\t\treturn type instanceof NamedType;", "public"));
-    addGeneratedMethod(std::make_unique<Method>("createAlias", "TypeIF", std::vector<Parameter>{{"String", "typeName"}},
-                                                "\t\t return new Type(new NamedType(typeName, this));", "public"));
-    addGeneratedMethod(std::make_unique<Method>(
-        "resolveReference", "void", std::vector<Parameter>{{"TypeIF", "t"}},
-        "\t\tif (!isReference()) throw new TypeException(\"Type \" + getType() + \" is not type reference\");\n"
-        "\t\ttype = ((Type)t).type;",
-        "public"));
-    addGeneratedMethod(std::make_unique<StaticMethod>("isPredefinedType", "boolean",
-                                                      std::vector<Parameter>{{"String", "s"}},
-                                                      "\t\treturn java.util.Arrays.binarySearch(typeStrings, s)>=0;"));
+    addGeneratedMethod(Method("isReference", "boolean", {}, "\t\treturn type instanceof TypeReference;", "public"));
+    addGeneratedMethod(Method("isNamedType", "boolean", {}, "\t\treturn type instanceof NamedType;", "public"));
+    addGeneratedMethod(Method("createAlias", "TypeIF", {{"String", "typeName"}},
+                              "\t\t return new Type(new NamedType(typeName, this));", "public"));
+    addGeneratedMethod(
+        Method("resolveReference", "void", {{"TypeIF", "t"}},
+               "\t\tif (!isReference()) throw new TypeException(\"Type \" + getType() + \" is not type reference\");\n"
+               "\t\ttype = ((Type)t).type;",
+               "public"));
+    addGeneratedMethod(StaticMethod("isPredefinedType", "boolean", {{"String", "s"}},
+                                    "\t\treturn java.util.Arrays.binarySearch(typeStrings, s)>=0;"));
     // In a named package the type classes are found only by their qualified names.
     std::string builderBody(kBuilderBodyBeforeClassName);
     const std::string package = declaredPackage(preamble);
     if (!package.empty()) builderBody += "\"" + package + ".\" + ";
     builderBody += "id";
     builderBody += kBuilderBodyAfterClassName;
-    addGeneratedMethod(std::make_unique<StaticMethod>(
-        "builder", "Type", std::vector<Parameter>{{"String", "id"}, {"TermList", "e"}}, std::move(builderBody)));
+    addGeneratedMethod(StaticMethod("builder", "Type", {{"String", "id"}, {"TermList", "e"}}, std::move(builderBody)));
 }
 
 void TypeWriter::addMethod(const Method& method) {
@@ -161,16 +156,8 @@ void TypeWriter::addMethod(const Method& method) {
     }
 }
 
-void TypeWriter::writeTypeStrings(const std::set<std::string>& promotedTypes) { writeNames(promotedTypes); }
-
-void TypeWriter::writeSortedTypeStrings(std::span<const std::string> promotedTypes, int directiveLine) {
+void TypeWriter::writeTypeStrings(std::span<const std::string> promotedTypes, int directiveLine) {
     marks_.fixed(text_.size(), directiveLine);
-    writeNames(promotedTypes);
-    marks_.none(text_.size());
-}
-
-template <typename Names>
-void TypeWriter::writeNames(const Names& promotedTypes) {
     text_ += "\tprivate static String[] typeStrings = { ";
     bool first = true;
     for (const std::string& name : promotedTypes) {
@@ -182,6 +169,7 @@ void TypeWriter::writeNames(const Names& promotedTypes) {
         text_ += '"';
     }
     text_ += " };\n}\n\n";
+    marks_.none(text_.size());
 }
 
 }  // namespace vastor

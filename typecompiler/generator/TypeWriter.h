@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <ostream>
-#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -35,17 +33,14 @@ public:
     /// preambleLine of the specification (0: unknown).
     void writeHeader(const std::string& preamble, int preambleLine = 0);
 
-    /// Closes the class with the array of predefined type names (all of
-    /// promotedTypes but "BaseType", in the set's order).
-    void writeTypeStrings(const std::set<std::string>& promotedTypes);
-    /// The same, for names already in ascending byte order without repeats;
-    /// the array's lines map to directiveLine (0: unknown).
-    void writeSortedTypeStrings(std::span<const std::string> promotedTypes, int directiveLine = 0);
+    /// Closes the class with the array of predefined type names: all of
+    /// promotedTypes but "BaseType", which are in ascending byte order
+    /// without repeats; the array's lines map to directiveLine (0: unknown).
+    void writeTypeStrings(std::span<const std::string> promotedTypes, int directiveLine = 0);
 
 private:
-    template <typename Names>
-    void writeNames(const Names& promotedTypes);
-    void addGeneratedMethod(std::unique_ptr<Method> method);
+    /// Writes a method that Type generates itself and reserves its key signature.
+    void addGeneratedMethod(const Method& method);
 
     const int& line_;
     const std::string& currentClass_;
@@ -56,7 +51,6 @@ private:
     /// Type-handled ones, the generated ones and the delegated ones.
     KeySignatureSet keys_;
     std::vector<Role> roles_;
-    std::vector<std::unique_ptr<Method>> generatedMethods_;
     std::string parserClass_;
 };
 

@@ -1,7 +1,6 @@
 #include "typecompiler/generator/UserClassWriter.h"
 
 #include <string_view>
-#include <utility>
 
 #include "common/Exception.h"
 #include "typecompiler/VastorMessages.h"

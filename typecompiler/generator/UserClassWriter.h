@@ -24,7 +24,7 @@ public:
 
     /// Appends text unchanged unless the current class is BaseType; the
     /// text starts on firstLine of the specification (0: unknown).
-    virtual void addClassCode(const std::string& text, int firstLine = 0);
+    void addClassCode(const std::string& text, int firstLine = 0);
 
     /// Writes the header and accessors of the current class, whose header
     /// stands on line of the specification (0: unknown).

@@ -5,7 +5,7 @@
 namespace vastor {
 
 /// A method declared abstract: written as a declaration, never with its body.
-class AbstractMethod : public Method {
+class AbstractMethod final : public Method {
 public:
     /// The body is fixed (and never written).
     AbstractMethod(std::string name, std::string resultType, std::vector<Parameter> parameters,

@@ -1,6 +1,5 @@
 #include "typecompiler/model/Method.h"
 
-#include <functional>
 #include <utility>
 
 namespace vastor {
@@ -86,23 +85,6 @@ void Method::writeHead(std::string& out, std::string_view modifier) const {
     out += '\t';
     appendModifier(out, modifier);
     appendNameAndParameters(out, ") throws TypeException {\n");
-}
-
-std::string Method::parameterList() const {
-    std::string list;
-    appendParameterList(list);
-    return list;
-}
-
-std::string Method::typeList() const {
-    std::string list;
-    bool first = true;
-    for (const Parameter& parameter : parameters_) {
-        if (!first) list += ", ";
-        first = false;
-        list += parameter.type;
-    }
-    return list;
 }
 
 std::string Method::fullSignature() const {

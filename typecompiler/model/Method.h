@@ -10,10 +10,15 @@
 
 namespace vastor {
 
+class AbstractMethod;
+class StaticMethod;
+
 /// The record of one method of a type class and its Java text.
 ///
-/// Copies are always plain Methods: copying an AbstractMethod or a
-/// StaticMethod through this class keeps the five fields and drops the form.
+/// The forms AbstractMethod and StaticMethod differ from it only in how they
+/// are written. A copy that a writer keeps is always a plain Method; it is
+/// made by plain(), never by copying one of those forms into a Method, which
+/// the compiler refuses.
 class Method {
 public:
     /// A method; the modifier ("public" or empty) is written before the
@@ -45,6 +50,13 @@ public:
     Method& operator=(const Method&) = default;
     Method(Method&&) = default;
     Method& operator=(Method&&) = default;
+    Method(const AbstractMethod&) = delete;
+    Method(const StaticMethod&) = delete;
+    Method& operator=(const AbstractMethod&) = delete;
+    Method& operator=(const StaticMethod&) = delete;
+
+    /// A plain Method with the fields and lines of this one, whatever its form.
+    Method plain() const { return Method(*this); }
 
     const std::string& modifier() const { return modifier_; }
     const std::string& body() const { return body_; }
@@ -65,10 +77,6 @@ public:
     int headerLine() const { return headerLine_; }
     int bodyLine() const { return bodyLine_; }
 
-    /// "int a, String b"; empty without parameters.
-    std::string parameterList() const;
-    /// "int, String"; empty without parameters.
-    std::string typeList() const;
     /// "f (int, String)": the identity of a method in every override rule.
     /// Computed with the fields, by the constructor or assign.
     const std::string& keySignature() const { return keySignature_; }
@@ -82,6 +90,7 @@ public:
     void appendFullSignature(std::string& out) const;
 
 protected:
+    /// "int a, String b"; nothing without parameters.
     void appendParameterList(std::string& out) const;
     static void appendModifier(std::string& out, std::string_view modifier);
     /// " name (parameters)" followed by tail.

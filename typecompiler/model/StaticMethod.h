@@ -5,7 +5,7 @@
 namespace vastor {
 
 /// A class method of the generated Java; its modifier is never written.
-class StaticMethod : public Method {
+class StaticMethod final : public Method {
 public:
     using Method::Method;
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "common/ConfigurationException.h"
 #include "typecompiler/VastorMessages.h"
 #include "typecompiler/options/BaseErrorSwitch.h"
+#include "typecompiler/options/ConfigurationException.h"
 #include "typecompiler/options/LanguageJavaSwitch.h"
 #include "typecompiler/options/SwitchKeys.h"
 
@@ -29,13 +29,13 @@ constexpr const char* canonicalNames[] = {switchKey::language,  switchKey::outHe
 
 void parseSwitch(const std::string& argument, SwitchTable& table) {
     if (argument.empty() || argument.front() != '-')
-        throw common::ConfigurationException(messages::switchWithoutMinus(argument));
+        throw ConfigurationException(messages::switchWithoutMinus(argument));
     const auto equals = argument.find('=');
-    if (equals == std::string::npos) throw common::ConfigurationException(messages::switchWithoutEquals(argument));
+    if (equals == std::string::npos) throw ConfigurationException(messages::switchWithoutEquals(argument));
 
     const std::string name = argument.substr(1, equals - 1);
     std::unique_ptr<Switch> made = makeSwitch(name, argument.substr(equals + 1));
-    if (!made) throw common::ConfigurationException(messages::unknownSwitch(name));
+    if (!made) throw ConfigurationException(messages::unknownSwitch(name));
     table.add(std::move(made));
 }
 

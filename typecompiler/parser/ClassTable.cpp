@@ -117,13 +117,11 @@ void ClassTable::endClass() {
 void ClassTable::reserveForInput(std::size_t specificationBytes) {
     // Type.java is typically about twice the specification; any writer may
     // take most of it. Room that is never written costs no memory. Without
-    // this hint the buffers are copied as they grow: on the benchmark's
-    // 10,000-class specifications Vastor took 258 instead of 174 ms (CPU,
-    // delegation-heavy) and 825 instead of 448 ms (the other shape).
-    // Short methods shared by many classes give the user classes alone 2.4
-    // times the specification (the delegation-heavy benchmark): with room
-    // for only twice, that buffer was copied once at the end, and the copy
-    // held both, 29 MB at the peak for 14 MB of Type.java.
+    // this hint the buffers are copied as they grow, page by page
+    // (benchmarks/RESULTS.md). Short methods shared by many classes give the
+    // user classes alone 2.4 times the specification (the delegation-heavy
+    // benchmark): with room for only twice, that buffer was copied once at
+    // the end, and the copy held both at the peak.
     const std::size_t room = 2 * specificationBytes;
     typeWriter_.reserve(room);
     typeReferenceWriter_.reserve(room);
@@ -135,7 +133,7 @@ void ClassTable::reserveForInput(std::size_t specificationBytes) {
 void ClassTable::generate(std::ostream& out) {
     baseTypeWriter_.close();
     sortPromotedTypes();
-    typeWriter_.writeSortedTypeStrings(promotedTypes_, directiveLine_);
+    typeWriter_.writeTypeStrings(promotedTypes_, directiveLine_);
     for (std::size_t i = 0; i < promotedTypes_.size(); ++i) {
         if (classDefined_[i] || promotedTypes_[i] == kBaseTypeName) continue;
         const auto mentioned = promotedTypeLines_.find(promotedTypes_[i]);

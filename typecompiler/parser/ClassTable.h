@@ -91,9 +91,8 @@ private:
     // for each of them whether its class has been defined; with
     // baseTypeDefined_ these tell which classes exist. Only the argument
     // kinds of the current class are needed, by its end. A sorted vector and
-    // flags instead of an ordered set and map of names (and the promotions
-    // table written as text at once) took the 10,000-class delegation-heavy
-    // benchmark from 1,060 to 600 page faults and 22.8 to 18.6 MB at the peak.
+    // flags, instead of an ordered set and map of names, take fewer pages
+    // (benchmarks/RESULTS.md).
     std::vector<std::string> promotedTypes_;
     bool promotedTypesSorted_ = true;
     std::vector<bool> classDefined_;

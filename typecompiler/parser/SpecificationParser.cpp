@@ -1,7 +1,6 @@
 #include "typecompiler/parser/SpecificationParser.h"
 
 #include <optional>
-#include <utility>
 
 #include "common/Exception.h"
 #include "common/IoError.h"
@@ -194,17 +193,15 @@ bool SpecificationParser::parseParameter() {
     return true;
 }
 
-void SpecificationParser::check(int kind, const char* message) const {
+void SpecificationParser::check(int kind, std::string_view message) const {
     if (scanner_.token() != kind) fail(message);
 }
 
-void SpecificationParser::nextCheck(int kind, const char* message) {
+void SpecificationParser::nextCheck(int kind, std::string_view message) {
     advance();
     check(kind, message);
 }
 
-void SpecificationParser::fail(const std::string& message) const {
-    throw common::SyntaxError(scanner_.line(), message);
-}
+void SpecificationParser::fail(std::string_view message) const { throw common::SyntaxError(scanner_.line(), message); }
 
 }  // namespace vastor

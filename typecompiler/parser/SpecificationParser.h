@@ -68,11 +68,11 @@ private:
     bool parseParameter();
 
     /// Raises a syntax error with message unless the current token is kind.
-    void check(int kind, const char* message) const;
+    void check(int kind, std::string_view message) const;
     /// Fetches the next token, then check().
-    void nextCheck(int kind, const char* message);
+    void nextCheck(int kind, std::string_view message);
     int advance() { return scanner_.yylex(); }
-    [[noreturn]] void fail(const std::string& message) const;
+    [[noreturn]] void fail(std::string_view message) const;
 
     OutputSink& output_;
     std::ostream& typeJava_;
@@ -85,9 +85,7 @@ private:
     // Refilled for every method, keeping their room: the record handed to the
     // class table and the texts it is made of. A fresh record for each method
     // cost about three allocations a method (name, key signature, parameter
-    // list); refilling one took the 10,000-class delegation-heavy benchmark
-    // from 50 to 42 ms (CPU, medians of 31 runs) and 498 to 430 million
-    // instructions (the mixed shape from 950 to 817 million).
+    // list; benchmarks/RESULTS.md).
     std::string methodName_;
     std::string methodResultType_;
     std::vector<Parameter> methodParameters_;

@@ -21,7 +21,7 @@ int ClassBodyState::nextToken() {
         }
         case '/':
             // A lone slash is dropped together with the character after it.
-            if (!passComment(nullptr)) throw endOfInputError();
+            if (!skipAfterSlash(nullptr)) throw endOfInputError();
             break;
         case '}': return c;
         case ' ':
@@ -32,7 +32,7 @@ int ClassBodyState::nextToken() {
         case '\v': break;
         default:
             if (isLetter(c)) {
-                unread(c);
+                putBack(c);
                 return METHOD_START;
             }
             throw common::LexicalError(line(), messages::characterNotAccepted(static_cast<char>(c)));

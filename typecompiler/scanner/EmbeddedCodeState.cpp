@@ -20,9 +20,9 @@ int EmbeddedCodeState::nextToken() {
         const int c = readInto(&block);
         bool complete = c != endOfInput;
         if (c == '"') {
-            complete = passLiteral(block, '"');
+            complete = skipLiteral(block, '"');
         } else if (c == '/') {
-            complete = passComment(&block);  // the character after a lone slash is not examined
+            complete = skipAfterSlash(&block);  // the character after a lone slash is not examined
         } else if (c == '%') {
             const int next = readInto(&block);
             if (next == '}') {

@@ -25,9 +25,9 @@ int MethodBodyState::nextToken() {
         const int c = readInto(&body);
         bool complete = c != endOfInput;
         if (c == '"' || c == '\'') {
-            complete = passLiteral(body, static_cast<char>(c));
+            complete = skipLiteral(body, static_cast<char>(c));
         } else if (c == '/') {
-            complete = passComment(&body);  // the character after a lone slash is not examined
+            complete = skipAfterSlash(&body);  // the character after a lone slash is not examined
         } else if (c == '{') {
             ++depth;
         } else if (c == '}' && --depth == 0) {

@@ -12,7 +12,7 @@ constexpr common::StopSet singleQuotedStops("'\\");
 
 }  // namespace
 
-bool ScannerState::passComment(std::string* text) {
+bool ScannerState::skipAfterSlash(std::string* text) {
     const int first = readInto(text);
     if (first == '/') {
         for (;;) {
@@ -34,7 +34,7 @@ bool ScannerState::passComment(std::string* text) {
     }
 }
 
-bool ScannerState::passLiteral(std::string& text, char quote) {
+bool ScannerState::skipLiteral(std::string& text, char quote) {
     const common::StopSet& stops = quote == '"' ? doubleQuotedStops : singleQuotedStops;
     for (;;) {
         appendRun(text, stops);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <algorithm>
-#include <array>
 #include <climits>
 #include <cstddef>
 #include <string>
@@ -31,7 +29,7 @@ protected:
     static constexpr int endOfInput = common::ByteReader::endOfInput;
 
     /// The next byte (0 to 255), or endOfInput at the end of the input.
-    /// A newline counts one line at the moment it is read.
+    /// A line feed counts one line at the moment it is read.
     int read() {
         const int c = scanner_.input_.get();
         // Saturate rather than overflow on absurdly long inputs.
@@ -39,28 +37,28 @@ protected:
         return c;
     }
 
-    /// Gives back c, the byte that the last read() returned; a newline is
+    /// Gives back c, the byte that the last read() returned; a line feed is
     /// counted again when it is read again.
-    void unread(int c) {
-        scanner_.input_.putback();
+    void putBack(int c) {
+        scanner_.input_.putBack();
         if (c == '\n') --scanner_.line_;
     }
 
     int line() const { return scanner_.line_; }
 
     /// Appends to text the buffered bytes before the first one in stops and
-    /// marks them read, counting their newlines: the same as reading them one
+    /// marks them read, counting their line feeds: the same as reading them one
     /// by one, without a call per byte. May append nothing.
     void appendRun(std::string& text, const common::StopSet& stops) {
         const std::string_view run = scanner_.input_.buffered();
-        std::size_t newlines = 0;
-        const char* stop = stops.find(run.data(), run.data() + run.size(), newlines);
+        std::size_t lineFeeds = 0;
+        const char* stop = stops.find(run.data(), run.data() + run.size(), lineFeeds);
         const auto length = static_cast<std::size_t>(stop - run.data());
         if (length == 0) return;
         text.append(run.data(), length);
         const int room = INT_MAX - scanner_.line_;
         scanner_.line_ =
-            newlines > static_cast<std::size_t>(room) ? INT_MAX : scanner_.line_ + static_cast<int>(newlines);
+            lineFeeds > static_cast<std::size_t>(room) ? INT_MAX : scanner_.line_ + static_cast<int>(lineFeeds);
         scanner_.input_.skip(length);
     }
 
@@ -76,19 +74,18 @@ protected:
     }
 
     /// Reads what follows a slash: a block comment through its "*/", a line
-    /// comment through its newline, or else the one byte after the slash,
+    /// comment through its line feed, or else the one byte after the slash,
     /// unexamined. Appends all it reads to text when text is given. False
     /// when the input ends first; each state decides what that means.
-    bool passComment(std::string* text);
+    bool skipAfterSlash(std::string* text);
 
     /// Reads a literal whose opening quote has been read, through its closing
     /// quote; a backslash takes the byte after it into the literal. Appends
     /// all it reads to text. False when the input ends first.
-    bool passLiteral(std::string& text, char quote);
+    bool skipLiteral(std::string& text, char quote);
 
-    /// Letters and digits of the "C" locale, independent of the current locale.
+    /// Letters of the "C" locale, independent of the current locale.
     static bool isLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-    static bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
 private:
     ScannerTokenizer& scanner_;

@@ -36,7 +36,7 @@ public:
     /// The kind of the current token (0 before the first yylex()).
     int token() const { return token_; }
 
-    /// The line counter: 1 plus the newlines read so far. The reference stays
+    /// The line counter: 1 plus the line feeds read so far. The reference stays
     /// valid, and follows the counter, as long as the scanner lives.
     const int& line() const { return line_; }
 

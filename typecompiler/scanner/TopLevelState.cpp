@@ -20,7 +20,7 @@ int TopLevelState::nextToken() {
         case ' ': break;
         case '/':
             // A lone slash is dropped together with the character after it.
-            if (!passComment(nullptr)) return END_OF_INPUT;  // in a comment as well
+            if (!skipAfterSlash(nullptr)) return END_OF_INPUT;  // in a comment as well
             break;
         case '%':
         case '(':
@@ -55,7 +55,7 @@ constexpr auto notInIdentifier = [] {
     }
     return bytes;
 }();
-constexpr common::StopSet identifierEnd(std::string_view(notInIdentifier.data(), notInIdentifier.size()));
+constexpr common::StopSet identifierStops(std::string_view(notInIdentifier.data(), notInIdentifier.size()));
 
 }  // namespace
 
@@ -66,11 +66,11 @@ int TopLevelState::readIdentifier(char first) {
     word.assign(1, first);
     // Whole runs of the buffer at once; a byte at a time where it is refilled.
     for (;;) {
-        appendRun(word, identifierEnd);
+        appendRun(word, identifierStops);
         const int c = read();
         if (c == endOfInput) break;
-        if (identifierEnd.contains(static_cast<unsigned char>(c))) {
-            unread(c);
+        if (identifierStops.contains(static_cast<unsigned char>(c))) {
+            putBack(c);
             break;
         }
         word.push_back(static_cast<char>(c));

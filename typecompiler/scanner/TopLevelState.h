@@ -6,7 +6,7 @@ namespace vastor {
 
 /// Reads the structure of a specification and the method headers: returns
 /// 0 at the end of input, punctuation, IDENTIFIER, TYPES or CLASS. Skips
-/// blanks, tabs, newlines and comments.
+/// blanks, tabs, line feeds and comments.
 class TopLevelState : public ScannerState {
 public:
     using ScannerState::ScannerState;

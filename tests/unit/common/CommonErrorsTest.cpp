@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "common/ByteReader.h"
-#include "common/ConfigurationException.h"
 #include "common/Exception.h"
 #include "common/InternalError.h"
 
@@ -22,7 +21,6 @@ TEST(ErrorTexts, EveryClassComposesItsTextExactly) {
         {SemanticError(1, "x").what(), "Semantic error( line 1 ):x"},
         {SyntaxError(7, "").what(), "Syntax error( line 7 ):"},
         {SyntaxError(-4, "m").what(), "Syntax error( line -4 ):m"},
-        {ConfigurationException("unknown Switch: ").what(), "Vastor Configuration Error :unknown Switch: "},
         {InternalError("Scanner", 9, "unknown state in int ScannerTokenizer::yylex()").what(),
          "Internal error (file Scanner, line 9) unknown state in int ScannerTokenizer::yylex()"},
     };
@@ -37,8 +35,8 @@ TEST(ByteReader, DeliversEveryByteAcrossBufferBoundariesAndGivesOneBack) {
     std::string seen;
     for (int c; (c = reader.get()) != ByteReader::endOfInput;) {
         seen += static_cast<char>(c);
-        if (seen.size() % 7 == 0) {  // a putback right at a refill boundary
-            reader.putback();
+        if (seen.size() % 7 == 0) {  // a byte given back right at a refill boundary
+            reader.putBack();
             EXPECT_EQ(reader.get(), c);
         }
     }
@@ -52,7 +50,7 @@ TEST(ByteReader, ReadsCrLfAsLfAtEveryBufferBoundaryAndKeepsOtherCrs) {
         std::string read;
     };
     const Case cases[] = {
-        {"a\r\nb\r\n", "a\nb\n"}, {"\r\r\n", "\r\n"},   {"a\r", "a\r"},           {"\r", "\r"},
+        {"a\r\nb\r\n", "a\nb\n"},   {"\r\r\n", "\r\n"},         {"a\r", "a\r"},   {"\r", "\r"},
         {"\r\n\r\n\r\n", "\n\n\n"}, {"x\ry\r\rz", "x\ry\r\rz"}, {"\n\r", "\n\r"}, {"", ""},
         {"\r\r\r\r\n", "\r\r\r\n"},
     };
@@ -63,7 +61,7 @@ TEST(ByteReader, ReadsCrLfAsLfAtEveryBufferBoundaryAndKeepsOtherCrs) {
             std::string seen;
             for (int ch; (ch = reader.get()) != ByteReader::endOfInput;) {
                 seen += static_cast<char>(ch);
-                reader.putback();
+                reader.putBack();
                 EXPECT_EQ(reader.get(), ch);
             }
             EXPECT_EQ(seen, c.read) << "buffer of " << size;

@@ -1,20 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "typecompiler/model/AbstractMethod.h"
 #include "typecompiler/model/StaticMethod.h"
 
 namespace vastor {
 namespace {
 
+// The parameter list shows in the written header, the type list in the key signature.
 TEST(MethodTexts, DerivedTextsUseExactSeparators) {
+    std::string header;
     const Method f("f", "void", {{"int", "a"}, {"String", "b"}}, "");
-    EXPECT_EQ(f.parameterList(), "int a, String b");
-    EXPECT_EQ(f.typeList(), "int, String");
+    f.writeHead(header, "");
+    EXPECT_EQ(header, "\tvoid f (int a, String b) throws TypeException {\n");
     EXPECT_EQ(f.keySignature(), "f (int, String)");
     EXPECT_EQ(f.fullSignature(), "void f (int, String)");
 
+    header.clear();
     const Method none("isReference", "boolean", {}, "");
-    EXPECT_EQ(none.parameterList(), "");
+    none.writeHead(header, "");
+    EXPECT_EQ(header, "\tboolean isReference () throws TypeException {\n");
     EXPECT_EQ(none.keySignature(), "isReference ()");
     EXPECT_EQ(none.fullSignature(), "boolean isReference ()");
 
@@ -51,9 +57,15 @@ TEST(MethodTexts, EachFormWritesItsOwnText) {
     }
 }
 
+// A form is never dropped by accident: only plain() copies it into a Method.
+static_assert(!std::is_constructible_v<Method, const AbstractMethod&>);
+static_assert(!std::is_constructible_v<Method, StaticMethod&&>);
+static_assert(!std::is_assignable_v<Method&, const StaticMethod&>);
+static_assert(std::is_copy_constructible_v<Method> && std::is_move_assignable_v<Method>);
+
 TEST(MethodTexts, ACopyIsAlwaysAPlainMethod) {
     const AbstractMethod abstractMethod("getName", "String", {});
-    const Method copy(abstractMethod);
+    const Method copy = abstractMethod.plain();
     std::string out;
     copy.write(out);
     EXPECT_EQ(out, "\tString getName () throws TypeException {\n \t//* AbstractMethod\n\t}\n\n");

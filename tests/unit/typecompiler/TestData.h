@@ -16,10 +16,8 @@ inline std::string readFile(const std::string& path) {
     return text.str();
 }
 
-/// The bytes of an expected text kept in the data folder.
-inline std::string readDataFile(const std::string& name) {
-    return readFile(std::string(GENERATOR_TEST_DATA_DIR) + "/" + name);
-}
+/// The bytes of an expected text kept in the data folder of the test program.
+inline std::string readDataFile(const std::string& name) { return readFile(std::string(TEST_DATA_DIR) + "/" + name); }
 
 /// The bytes of a file that a golden case expects, e.g. "vastor/<case>/expected/Type.java".
 inline std::string readGoldenFile(const std::string& path) {

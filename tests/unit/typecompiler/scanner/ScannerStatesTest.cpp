@@ -96,7 +96,7 @@ TEST(TopLevelState, TokensTextsLinesAndErrors) {
          "T*",
          {"IDENTIFIER types@1", "IDENTIFIER Class@1", "IDENTIFIER Types.x@1", "CLASS class@1",
           "IDENTIFIER java.util.List@1", "IDENTIFIER a_1.b@1", "END_OF_INPUT@1"}},
-        // The newline after a word is given back and counted once, when read again.
+        // The line feed after a word is given back and counted once, when read again.
         {"abc\ndef\n", "TTT", {"IDENTIFIER abc@1", "IDENTIFIER def@2", "END_OF_INPUT@3"}},
         {"/* c\n **/ class// c }\n/***/{", "T*", {"CLASS class@2", "'{'@3", "END_OF_INPUT@3"}},
         // A lone slash drops the character after it unexamined.
@@ -104,8 +104,8 @@ TEST(TopLevelState, TokensTextsLinesAndErrors) {
         {"/* never closed\n", "T*", {"END_OF_INPUT@2"}},
         {"a /", "T*", {"IDENTIFIER a@1", "END_OF_INPUT@1"}},
         {"\n\n9lives", "T", {"error 3 ):caracter '9" + notAllowed}},
-        // Only blank, tab and newline are white space here; a CR LF line end
-        // reads as a newline, a CR before anything else is itself.
+        // Only blank, tab and line feed are white space here; a CR LF line end
+        // reads as a line feed, a CR before anything else is itself.
         {"a\r\nb\r c", "T*", {"IDENTIFIER a@1", "IDENTIFIER b@2", "error 2 ):caracter '\r" + notAllowed}},
         {"\f", "T", {"error 1 ):caracter '\f" + notAllowed}},
         {"a-b", "T*", {"IDENTIFIER a@1", "error 1 ):caracter '-" + notAllowed}},
@@ -146,7 +146,7 @@ TEST(MethodBodyState, BodyEndsAtTheBraceThatClosesItOutsideLiteralsAndComments) 
         {"\"}\n", "M", {"error 2" + methodBodyEnd}},
         {"'\\", "M", {"error 1" + methodBodyEnd}},
         {"/* *", "M", {"error 1" + methodBodyEnd}},
-        // Runs of plain bytes across read buffers, newlines counted inside them.
+        // Runs of plain bytes across read buffers, line feeds counted inside them.
         {repeat("x = f(a);\n", 30000) + "} ",
          "MT",
          {"METHOD_BODY " + repeat("x = f(a);\n", 30000) + "@30001", "END_OF_INPUT@30001"}},

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/Exception.h"
+#include "common/InternalError.h"
 #include "preprocessor/PreprocessorScanner.h"
 
 namespace perlan {
@@ -26,7 +27,7 @@ std::string preprocess(const std::string& grammar) {
 // the input and output buffers, so that every take-back meets a flush or a
 // refill at some offset.
 TEST(PreprocessorParser, RewritesBlocksLyingAcrossBufferBoundaries) {
-    const std::size_t boundary = PreprocessorScanner::bufferSize;
+    const std::size_t boundary = PreprocessorScanner::defaultBufferSize;
     for (std::size_t padding = boundary - 80; padding <= boundary + 16; ++padding) {
         const std::string text(padding, 'x');
         const std::string grammar = "%%\na : A {" + text + "/*<>*/ /*< y(); >*/ /**/ }\n%%\n";
@@ -47,6 +48,19 @@ TEST(PreprocessorParser, WritesOutWhatWasCopiedBeforeAnError) {
         EXPECT_STREQ(error.what(), "Syntax error( line 2 ):2st section was expected");
     }
     EXPECT_EQ(out.str(), "%%\na : A { " + tryOpening + " x(); " + tryClosing + " } }");
+}
+
+// An internal error names the line of the input, as every other error does.
+TEST(PreprocessorScanner, AnInternalErrorNamesTheLineOfTheInput) {
+    std::istringstream in("%%\n");
+    std::ostringstream out;
+    PreprocessorScanner scanner(in, out);
+    try {
+        scanner.advance();
+        FAIL() << "advanced without a mode";
+    } catch (const common::InternalError& error) {
+        EXPECT_STREQ(error.what(), "Internal error (file PreprocessorScanner, line 1) advance() before setMode()");
+    }
 }
 
 TEST(PreprocessorParser, ReportsTheSyntaxErrorEvenWhenTheOutputFails) {

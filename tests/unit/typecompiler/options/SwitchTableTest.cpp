@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/ConfigurationException.h"
+#include "typecompiler/options/ConfigurationException.h"
 #include "typecompiler/options/LanguageJavaSwitch.h"
 #include "typecompiler/options/SwitchParsing.h"
 #include "typecompiler/options/SwitchTable.h"
@@ -25,10 +25,14 @@ std::string configure(SwitchTable& table, const std::vector<std::string>& switch
         table.add(std::make_unique<Switch>("INPUTFILE", inputFile));
         table.add(std::make_unique<Switch>("TEParser", "TEParser"));
         table.validate();
-    } catch (const common::ConfigurationException& e) {
+    } catch (const ConfigurationException& e) {
         return e.what();
     }
     return "";
+}
+
+TEST(ConfigurationException, TheTextIsThePrefixThenTheMessage) {
+    EXPECT_STREQ(ConfigurationException("unknown Switch: ").what(), "Vastor Configuration Error :unknown Switch: ");
 }
 
 TEST(Switches, ErrorsAndWarningsOfWholeCommandLines) {
@@ -110,7 +114,7 @@ TEST(Switches, JavaRulesDoNotNeedTheDriversEntries) {
     table.add(std::make_unique<LanguageJavaSwitch>());
     table.add(std::make_unique<Switch>("API", "lib"));
     // Without OUTIMPL the output is not known to be Type.java.
-    EXPECT_THROW(table.validate(), common::ConfigurationException);
+    EXPECT_THROW(table.validate(), ConfigurationException);
     table.add(std::make_unique<Switch>("OUTIMPL", "Type.java"));
     EXPECT_NO_THROW(table.validate());
 }

@@ -10,9 +10,8 @@ namespace {
 // A program may be started with an empty argument vector; the usage text then
 // names the program itself instead of reading past the vector.
 TEST(PreprocessorDriver, ShowsUsageWithoutAnyArgumentVector) {
-    const char* const argv[] = {nullptr};
     std::ostringstream err;
-    EXPECT_EQ(runPerlan(0, argv, err), exitStatus::badCommandLine);
+    EXPECT_EQ(runPerlan({}, err), exitStatus::badCommandLine);
     EXPECT_EQ(err.str(), "\n\tUsage: Perlan input_file [output_file]\n");
 }
 

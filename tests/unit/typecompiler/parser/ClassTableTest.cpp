@@ -91,6 +91,14 @@ TEST(ClassTableOutput, OnlyBaseTypeDefinedGivesEveryPromotedTypeADefaultClassInB
     EXPECT_EQ(text.find("class BaseType extends"), std::string::npos);
 }
 
+TEST(ClassTableOutput, TypeStringsAreSortedByUnsignedBytes) {
+    Specification spec;
+    spec.promote({{"z", "\xE9", "int"}, {"Int", "z"}});
+    EXPECT_NE(
+        spec.generate().find("\tprivate static String[] typeStrings = { \"Int\", \"int\", \"z\", \"\xE9\" };\n}\n\n"),
+        std::string::npos);
+}
+
 struct RuleCase {
     const char* rule;
     std::function<void(Specification&)> before;  // events that pass
