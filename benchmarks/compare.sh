@@ -152,8 +152,9 @@ for case in "Vastor mixed.spec" "Vastor delegation.spec" "Vastor example.spec" \
   read -r -a after_command <<<"$(command "$after_bin" "$1" "$2" "$scratch")"
   counts=("$(instructions "$scratch" "${before_command[@]}")" "$(instructions "$scratch" "${after_command[@]}")")
   # The runs of the two builds alternate, so that a change in the machine's
-  # load weighs on both alike.
-  read -r -a figures <<<"$("$launcher" "$runs" "${before_command[@]}" -- "${after_command[@]}")"
+  # load weighs on both alike. They run in the scratch folder, as callgrind's
+  # do: Vastor reads spec.txt and writes Type.java there.
+  read -r -a figures <<<"$(cd "$scratch" && "$launcher" "$runs" "${before_command[@]}" -- "${after_command[@]}")"
   python3 - "$1" "$2" "${counts[@]}" "${figures[@]}" <<'PYTHON'
 import sys
 tool, name = sys.argv[1:3]
